@@ -1,0 +1,7 @@
+#include "platform/platform.h"
+
+namespace norvane {
+
+Platform makeHostPlatform() { return Platform{}; }
+
+}  // namespace norvane
