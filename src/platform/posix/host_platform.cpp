@@ -1,7 +1,37 @@
+#include <unistd.h>
+
+#include <memory>
+
 #include "platform/platform.h"
+#include "platform/posix/freedesktop_trash.h"
+#include "platform/posix/linux_system_info.h"
+#include "platform/posix/linux_volumes.h"
+#include "platform/posix/xdg_shell_folders.h"
 
 namespace norvane {
 
-Platform makeHostPlatform() { return Platform{}; }
+Platform makeHostPlatform() {
+  const ShellEnvironment env = ShellEnvironment::fromProcess();
+  auto shellFolders = std::make_shared<XdgShellFolders>(env);
+
+  const std::string mountInfo = "/proc/self/mountinfo";
+  TrashLocations trash;
+  const bool knowDataHome =
+      !env.home.empty() || (!env.xdgDataHome.empty() && env.xdgDataHome.front() == '/');
+  trash.homeTrash = knowDataHome ? shellFolders->dataHome() + "/Trash" : std::string();
+  trash.uid = static_cast<unsigned>(getuid());
+  trash.topDirs = [mountInfo] {
+    const auto text = MountInfo::readFile(mountInfo);
+    return text ? FreedesktopTrash::topDirsOf(MountInfo::parse(*text))
+                : std::vector<std::string>();
+  };
+
+  Platform p;
+  p.volumes = std::make_shared<LinuxVolumes>(VolumeSources{mountInfo, BlockDeviceSources{}});
+  p.shellFolders = shellFolders;
+  p.trash = std::make_shared<FreedesktopTrash>(std::move(trash));
+  p.system = std::make_shared<LinuxSystemInfo>();
+  return p;
+}
 
 }  // namespace norvane
