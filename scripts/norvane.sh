@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6svg6-dev libgl-dev
-  libcurl4-openssl-dev libblkid-dev
+  libcurl4-openssl-dev libblkid-dev libsystemd-dev
   libgtest-dev
   fonts-noto-cjk
   xvfb xauth

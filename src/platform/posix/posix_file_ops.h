@@ -1,0 +1,29 @@
+#pragma once
+// Deletion with the outcomes a Windows DeleteFile gives: a read-only file and a file that a
+// running process holds open are refused.
+#include <chrono>
+#include <string>
+
+#include "platform/file_ops.h"
+#include "platform/posix/open_file_table.h"
+
+namespace norvane {
+
+class PosixFileOps : public FileOps {
+ public:
+  // `procRoot` is where running processes are looked up. The snapshot of open files is
+  // reused for `openFilesMaxAge` so deleting thousands of files doesn't rescan /proc for
+  // each one; 0 rescans every time.
+  explicit PosixFileOps(std::string procRoot = "/proc",
+                        std::chrono::milliseconds openFilesMaxAge = std::chrono::milliseconds(500));
+
+  bool exists(const std::string& path) override;
+  bool fileExists(const std::string& path) override;
+  int fileSize(const std::string& path, std::int64_t& size) override;
+  DeleteOutcome deleteFile(const std::string& path) override;
+
+ private:
+  OpenFileTable openFiles_;
+};
+
+}  // namespace norvane
