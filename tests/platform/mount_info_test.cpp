@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using norvane::MountEntry;
 using norvane::MountInfo;
 
 TEST(MountInfo, ParsesFieldsAroundOptionalTags) {
@@ -59,31 +58,4 @@ TEST(MountInfo, LaterMountOnTheSamePointHidesTheEarlier) {
   EXPECT_EQ(visible[0].mountPoint, "/");
   EXPECT_EQ(visible[1].mountPoint, "/srv");
   EXPECT_EQ(visible[2].source, "/dev/sda3");
-}
-
-TEST(MountInfo, LocalDiskMountsLeaveOutPseudoNetworkImageAndBinds) {
-  auto mount = [](unsigned major, const char* root, const char* type, const char* source) {
-    MountEntry e;
-    e.major = major;
-    e.root = root;
-    e.mountPoint = "/x";
-    e.fsType = type;
-    e.source = source;
-    return e;
-  };
-  EXPECT_TRUE(MountInfo::isLocalDiskMount(mount(8, "/", "ext4", "/dev/sda1")));
-  EXPECT_TRUE(MountInfo::isLocalDiskMount(mount(259, "/", "fuseblk", "/dev/nvme0n1p3")));
-  // btrfs reports an anonymous device number but a real device as its source.
-  EXPECT_TRUE(MountInfo::isLocalDiskMount(mount(0, "/", "btrfs", "/dev/sdb1")));
-
-  EXPECT_FALSE(MountInfo::isLocalDiskMount(mount(8, "/home/x", "ext4", "/dev/sda1")));
-  EXPECT_FALSE(MountInfo::isLocalDiskMount(mount(0, "/@home", "btrfs", "/dev/sdb1")));
-  for (const char* type : {"proc", "sysfs", "tmpfs", "devtmpfs", "cgroup", "cgroup2", "overlay"})
-    EXPECT_FALSE(MountInfo::isLocalDiskMount(mount(0, "/", type, type))) << type;
-  for (const char* type : {"nfs", "nfs4", "cifs", "smb3", "fuse.sshfs"})
-    EXPECT_FALSE(MountInfo::isLocalDiskMount(mount(0, "/", type, "server:/share"))) << type;
-  for (const char* type : {"squashfs", "iso9660", "udf"})
-    EXPECT_FALSE(MountInfo::isLocalDiskMount(mount(7, "/", type, "/dev/loop3"))) << type;
-  // An unknown FUSE file system without a device is not a disk.
-  EXPECT_FALSE(MountInfo::isLocalDiskMount(mount(0, "/", "fuse.myfs", "myfs")));
 }
