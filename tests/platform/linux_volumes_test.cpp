@@ -4,6 +4,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -213,6 +214,23 @@ TEST_F(VolumesFixture, VolumeFactsFromDiskLinksAndTheMountTable) {
   EXPECT_EQ(none.label, "");
   EXPECT_EQ(none.serialNumber, 0u);
   EXPECT_EQ(none.fileSystemName, "ext4");
+}
+
+TEST(BlockDevices, ProbeReadsLabelAndUuidFromTheSuperblock) {
+  TempDir tmp;
+  const std::string image = tmp.writeFile("disk.img", std::string(4 << 20, '\0'));
+  const std::string cmd = "mke2fs -q -F -t ext4 -L 'Data Disk' -U 0a1b2c3d-1111-2222-3333-444455556666 '" +
+                          image + "' >/dev/null 2>&1";
+  if (std::system(cmd.c_str()) != 0) GTEST_SKIP() << "mke2fs is not available";
+  const auto ids = BlockDevices::probe(image);
+  EXPECT_EQ(ids.label, "Data Disk");
+  EXPECT_EQ(ids.uuid, "0a1b2c3d-1111-2222-3333-444455556666");
+  EXPECT_EQ(BlockDevices::serialFromUuid(ids.uuid), 0x0A1B2C3Du);
+
+  const auto none = BlockDevices::probe(tmp.writeFile("blank.img", std::string(65536, '\0')));
+  EXPECT_EQ(none.label, "");
+  EXPECT_EQ(none.uuid, "");
+  EXPECT_EQ(BlockDevices::probe(tmp / "missing").label, "");
 }
 
 TEST(BlockDevices, SerialFromUuidAndLinkNames) {

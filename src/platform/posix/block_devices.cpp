@@ -50,23 +50,23 @@ struct BlkidProbeDeleter {
   void operator()(blkid_probe probe) const { blkid_free_probe(probe); }
 };
 
-DeviceIds probeDevice(const std::string& device) {
+}  // namespace
+
+DeviceIds BlockDevices::probe(const std::string& device) {
   DeviceIds ids;
-  std::unique_ptr<std::remove_pointer_t<blkid_probe>, BlkidProbeDeleter> probe(
+  std::unique_ptr<std::remove_pointer_t<blkid_probe>, BlkidProbeDeleter> handle(
       blkid_new_probe_from_filename(device.c_str()));
-  if (!probe) return ids;  // typically no permission to read the device
-  blkid_probe_enable_superblocks(probe.get(), 1);
-  blkid_probe_set_superblocks_flags(probe.get(), BLKID_SUBLKS_LABEL | BLKID_SUBLKS_UUID);
-  if (blkid_do_safeprobe(probe.get()) != 0) return ids;
+  if (!handle) return ids;  // typically no permission to read the device
+  blkid_probe_enable_superblocks(handle.get(), 1);
+  blkid_probe_set_superblocks_flags(handle.get(), BLKID_SUBLKS_LABEL | BLKID_SUBLKS_UUID);
+  if (blkid_do_safeprobe(handle.get()) != 0) return ids;
   const char* value = nullptr;
   std::size_t len = 0;
-  if (blkid_probe_lookup_value(probe.get(), "LABEL", &value, &len) == 0 && value)
+  if (blkid_probe_lookup_value(handle.get(), "LABEL", &value, &len) == 0 && value)
     ids.label = value;
-  if (blkid_probe_lookup_value(probe.get(), "UUID", &value, &len) == 0 && value) ids.uuid = value;
+  if (blkid_probe_lookup_value(handle.get(), "UUID", &value, &len) == 0 && value) ids.uuid = value;
   return ids;
 }
-
-}  // namespace
 
 BlockDevices::BlockDevices(BlockDeviceSources sources) : sources_(std::move(sources)) {}
 
@@ -141,7 +141,7 @@ DeviceIds BlockDevices::ids(const MountEntry& mount) const {
   ids.uuid = decodeLinkName(uuid);
   if ((ids.label.empty() || ids.uuid.empty()) && sources_.probeWithBlkid &&
       mount.source.rfind("/dev/", 0) == 0) {
-    DeviceIds probed = probeDevice(mount.source);
+    DeviceIds probed = probe(mount.source);
     if (ids.label.empty()) ids.label = probed.label;
     if (ids.uuid.empty()) ids.uuid = probed.uuid;
   }

@@ -27,6 +27,9 @@ class BlockDevices {
   bool isRemovable(const MountEntry& mount) const;
   DeviceIds ids(const MountEntry& mount) const;
 
+  // Reads label and UUID from the file system's own superblock (libblkid); empty when the
+  // device can't be read or holds no known file system.
+  static DeviceIds probe(const std::string& device);
   // Undoes udev's \xNN escapes in link names ("My\x20Disk").
   static std::string decodeLinkName(const std::string& name);
   // A 32-bit volume serial from a file-system UUID: FAT's "1234-ABCD" is the serial itself,
