@@ -80,6 +80,8 @@ const char* const kBusyMachine =
     "46 26 0:52 / /mnt/remote rw - fuse.sshfs me@host:/ rw\n"
     "47 26 7:3 / /snap/core/1 ro - squashfs /dev/loop3 ro\n"
     "48 26 7:4 / /media/cdrom ro - iso9660 /dev/loop4 ro\n"
+    "56 26 7:5 / /media/dvdimage ro - udf /dev/loop5 ro\n"
+    "57 26 8:48 / /udfdisk rw - udf /dev/sdd rw\n"
     "49 26 0:60 / /var/lib/docker/overlay2/x/merged rw - overlay overlay rw\n"
     "50 26 8:2 /exports /export rw - xfs /dev/sda2 rw\n"    // bind of a sub-folder
     "51 26 8:2 / /backup/again rw - xfs /dev/sda2 rw\n"     // the same device again
@@ -92,10 +94,10 @@ const char* const kBusyMachine =
 
 TEST_F(VolumesFixture, OnlyFixedLocalDisksGetLettersInMountPointOrder) {
   LinuxVolumes v = volumes(kBusyMachine);
-  EXPECT_EQ(letters(v), "C=/ D=/a b/ E=/mnt/btr/ F=/srv/data/ ");
+  EXPECT_EQ(letters(v), "C=/ D=/a b/ E=/mnt/btr/ F=/srv/data/ G=/udfdisk/ ");
   EXPECT_TRUE(v.isFixedDrive('C'));
   EXPECT_TRUE(v.isFixedDrive('F'));
-  EXPECT_FALSE(v.isFixedDrive('G'));
+  EXPECT_FALSE(v.isFixedDrive('H'));
   EXPECT_FALSE(v.isFixedDrive('A'));
   EXPECT_EQ(v.rootPath('D'), "/a b/");
   EXPECT_EQ(v.rootPath('Q'), "");

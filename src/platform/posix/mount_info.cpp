@@ -113,13 +113,17 @@ bool MountInfo::isNetworkFs(const std::string& t) {
 }
 
 bool MountInfo::isImageFs(const std::string& t) {
-  return inList(t, {"squashfs", "iso9660", "udf", "erofs", "cramfs", "fuse.squashfuse",
+  return inList(t, {"squashfs", "iso9660", "erofs", "cramfs", "fuse.squashfuse",
                     "fuse.fuseiso", "fuse.archivemount"});
 }
 
 bool MountInfo::isLocalDiskMount(const MountEntry& e) {
   if (e.root != "/") return false;  // a bind of a sub-folder (or another subvolume)
   if (isPseudoFs(e.fsType) || isNetworkFs(e.fsType) || isImageFs(e.fsType)) return false;
+  // UDF on a loop device is a disc image; on an optical drive the drive is removable.
+  constexpr unsigned kLoopMajor = 7;
+  if (e.fsType == "udf" && (e.major == kLoopMajor || e.source.rfind("/dev/loop", 0) == 0))
+    return false;
   // Block-device file systems carry a real device number; btrfs shows an anonymous one, so
   // a device path as the source counts too.
   return e.major != 0 || e.source.rfind("/dev/", 0) == 0;
