@@ -11,9 +11,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' ||
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool isHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (lower(c) >= 'a' && lower(c) <= 'f');
-}
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (lower(c) >= 'a' && lower(c) <= 'f'); }
 
 }  // namespace
 
@@ -56,7 +54,8 @@ int optionIndex(std::string_view name) {
     std::string_view candidate = cleaningOptions()[i].name;
     if (candidate.size() != name.size()) continue;
     bool same = true;
-    for (std::size_t k = 0; k < name.size() && same; ++k) same = lower(candidate[k]) == lower(name[k]);
+    for (std::size_t k = 0; k < name.size() && same; ++k)
+      same = lower(candidate[k]) == lower(name[k]);
     if (same) return i;
   }
   return -1;

@@ -230,7 +230,8 @@ std::size_t IniFile::findKey(std::size_t header, std::string_view key) const {
   return npos;
 }
 
-std::optional<std::string> IniFile::findValue(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniFile::findValue(std::string_view section,
+                                              std::string_view key) const {
   std::size_t header = findSection(section);
   if (header == npos) return std::nullopt;
   std::size_t line = findKey(header, key);
@@ -297,8 +298,11 @@ int IniFile::writeString(std::string_view section, std::string_view key, std::st
   if (header != npos) {
     std::size_t line = findKey(header, key);
     if (line != npos) {
+      // Like the profile functions, only the value changes; the key keeps its spelling.
+      std::string rewritten =
+          std::string(parseLine(lines_[line].text).name) + "=" + encodeValue(value);
       std::string old = std::move(lines_[line].text);
-      lines_[line].text = entry;
+      lines_[line].text = std::move(rewritten);
       int err = save();
       if (err) lines_[line].text = std::move(old);
       return err;
@@ -354,9 +358,8 @@ int IniFile::save() {
 }
 
 std::string IniFile::encodeKey(std::string_view key) {
-  bool plain = !key.empty() && key.front() != ';' && key.front() != '[' &&
-               !isBlank(key.front()) && !isBlank(key.back()) &&
-               key.substr(0, kEscapeMark.size()) != kEscapeMark;
+  bool plain = !key.empty() && key.front() != ';' && key.front() != '[' && !isBlank(key.front()) &&
+               !isBlank(key.back()) && key.substr(0, kEscapeMark.size()) != kEscapeMark;
   for (char c : key)
     if (c == '=' || isControl(c)) plain = false;
   return plain ? std::string(key) : escapeBody(key);

@@ -1,10 +1,10 @@
 #pragma once
 // An INI file with the semantics of the Windows profile functions that settings rely on:
 // sections and keys are found without regard to ASCII case and with blanks around keys and
-// values ignored; a key written again keeps its line, a new key goes to the end of its
-// section, a new section to the end of the file; nothing is ever removed; of duplicate keys
-// (or sections) the first one counts, for reading and for rewriting. Lines starting with ";"
-// are comments and, like every line this class doesn't rewrite, stay as they are.
+// values ignored; a key written again keeps its line (and its spelling), a new key goes to the
+// end of its section, a new section to the end of the file; nothing is ever removed; of
+// duplicate keys (or sections) the first one counts, for reading and for rewriting. Lines starting
+// with ";" are comments and, like every line this class doesn't rewrite, stay as they are.
 //
 // Text: files are written as UTF-8 (a byte-order mark that was there is kept). A file that is
 // not valid UTF-8 is read as the Chinese ANSI code page (CP936/GBK) and becomes UTF-8 when
@@ -54,7 +54,8 @@ class IniFile {
   std::vector<std::string> readSectionKeys(std::string_view section) const;
   // Key names with their values, as readSectionKeys orders them; a line without "=" is a key
   // with an empty value.
-  std::vector<std::pair<std::string, std::string>> readSectionValues(std::string_view section) const;
+  std::vector<std::pair<std::string, std::string>> readSectionValues(
+      std::string_view section) const;
   // Section names in file order, each once.
   std::vector<std::string> readSections() const;
   bool sectionExists(std::string_view section) const;

@@ -12,10 +12,14 @@ namespace {
 
 const char* resultText(norvane::PendingDeleteResult result) {
   switch (result) {
-    case norvane::PendingDeleteResult::Deleted: return "deleted";
-    case norvane::PendingDeleteResult::Missing: return "already gone";
-    case norvane::PendingDeleteResult::SkippedFolder: return "skipped, a folder";
-    case norvane::PendingDeleteResult::Failed: return "failed";
+    case norvane::PendingDeleteResult::Deleted:
+      return "deleted";
+    case norvane::PendingDeleteResult::Missing:
+      return "already gone";
+    case norvane::PendingDeleteResult::SkippedFolder:
+      return "skipped, a folder";
+    case norvane::PendingDeleteResult::Failed:
+      return "failed";
   }
   return "";
 }
@@ -39,7 +43,8 @@ int main(int argc, char** argv) {
   auto summary = norvane::carryOutPendingDeletes(list, [](const norvane::PendingDeleteReport& r) {
     if (r.result == norvane::PendingDeleteResult::Deleted) return;
     std::cerr << "norvane-pending-delete: " << r.path << ": " << resultText(r.result);
-    if (r.result == norvane::PendingDeleteResult::Failed) std::cerr << " (" << std::strerror(r.code) << ")";
+    if (r.result == norvane::PendingDeleteResult::Failed)
+      std::cerr << " (" << std::strerror(r.code) << ")";
     std::cerr << "\n";
   });
   if (summary.listError) {

@@ -43,8 +43,7 @@ std::string folderOf(const std::string& path) {
 std::string writeTarget(const std::string& path) {
   struct stat st;
   if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr),
-                                                      &std::free);
+    std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
     if (real) return real.get();
   }
   return path;

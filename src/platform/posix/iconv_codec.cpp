@@ -36,8 +36,10 @@ std::string cp936ToUtf8(std::string_view bytes) {
   if (!cd.ok()) {
     // No converter: keep ASCII, mark everything else as undecodable.
     for (unsigned char c : bytes) {
-      if (c < 0x80) out.push_back(static_cast<char>(c));
-      else out.append(kReplacement);
+      if (c < 0x80)
+        out.push_back(static_cast<char>(c));
+      else
+        out.append(kReplacement);
     }
     return out;
   }

@@ -11,7 +11,8 @@ namespace norvane {
 
 class LogindPower : public Power {
  public:
-  explicit LogindPower(std::shared_ptr<LogindClient> client = std::make_shared<SdBusLogindClient>());
+  explicit LogindPower(
+      std::shared_ptr<LogindClient> client = std::make_shared<SdBusLogindClient>());
   bool RestartComputer() override;
 
  private:

@@ -143,7 +143,9 @@ std::string systemdUnitText(const PendingDeleteSetup& setup) {
          "\n"
          "[Service]\n"
          "Type=oneshot\n"
-         "ExecStart=" + systemdExecLine(setup) + "\n"
+         "ExecStart=" +
+         systemdExecLine(setup) +
+         "\n"
          "\n"
          "[Install]\n"
          "WantedBy=multi-user.target\n";
@@ -155,7 +157,9 @@ std::string autostartEntryText(const PendingDeleteSetup& setup) {
          "Name=Norvane pending deletions\n"
          "Name[zh_CN]=Norvane重启删除\n"
          "Comment=Deletes the files Norvane registered for deletion at the next start\n"
-         "Exec=" + desktopExecLine(setup) + "\n"
+         "Exec=" +
+         desktopExecLine(setup) +
+         "\n"
          "Terminal=false\n"
          "NoDisplay=true\n"
          "X-GNOME-Autostart-enabled=true\n";

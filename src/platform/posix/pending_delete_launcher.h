@@ -10,7 +10,7 @@ struct PendingDeleteSetup {
   enum class Launch { SystemdUnit, Autostart };
 
   std::string listPath;
-  std::string helperPath;      // the norvane-pending-delete program
+  std::string helperPath;  // the norvane-pending-delete program
   Launch launch = Launch::Autostart;
   std::string systemdUnitDir;  // root: where units are installed ("/etc/systemd/system")
   std::string autostartDir;    // user: "$XDG_CONFIG_HOME/autostart"

@@ -109,10 +109,17 @@ std::string PendingDeleteList::escapeLine(const std::string& path) {
   out.reserve(path.size() + 2);
   for (char c : path) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -130,10 +137,17 @@ std::optional<std::string> PendingDeleteList::unescapeLine(const std::string& li
     }
     if (++i == line.size()) return std::nullopt;
     switch (line[i]) {
-      case '\\': out += '\\'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      default: return std::nullopt;
+      case '\\':
+        out += '\\';
+        break;
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      default:
+        return std::nullopt;
     }
   }
   if (out.empty()) return std::nullopt;

@@ -54,14 +54,14 @@ PendingDeleteReport deleteWithoutFollowing(const std::string& path) {
   PendingDeleteReport result = report(path, PendingDeleteResult::Deleted);
   if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
     int err = errno;
-    result = report(path, err == ENOENT ? PendingDeleteResult::Missing : PendingDeleteResult::Failed,
-                    err);
+    result = report(
+        path, err == ENOENT ? PendingDeleteResult::Missing : PendingDeleteResult::Failed, err);
   } else if (S_ISDIR(st.st_mode)) {
     result = report(path, PendingDeleteResult::SkippedFolder);
   } else if (::unlinkat(dir, name.c_str(), 0) != 0) {
     int err = errno;
-    result = report(path, err == ENOENT ? PendingDeleteResult::Missing : PendingDeleteResult::Failed,
-                    err);
+    result = report(
+        path, err == ENOENT ? PendingDeleteResult::Missing : PendingDeleteResult::Failed, err);
   }
   ::close(dir);
   return result;
@@ -75,10 +75,18 @@ PendingDeleteSummary carryOutPendingDeletes(
     for (const std::string& path : list.workEntries()) {
       PendingDeleteReport r = deleteWithoutFollowing(path);
       switch (r.result) {
-        case PendingDeleteResult::Deleted: ++summary.deleted; break;
-        case PendingDeleteResult::Missing: ++summary.missing; break;
-        case PendingDeleteResult::SkippedFolder: ++summary.skipped; break;
-        case PendingDeleteResult::Failed: ++summary.failed; break;
+        case PendingDeleteResult::Deleted:
+          ++summary.deleted;
+          break;
+        case PendingDeleteResult::Missing:
+          ++summary.missing;
+          break;
+        case PendingDeleteResult::SkippedFolder:
+          ++summary.skipped;
+          break;
+        case PendingDeleteResult::Failed:
+          ++summary.failed;
+          break;
       }
       if (onEntry) onEntry(r);
     }

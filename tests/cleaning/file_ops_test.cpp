@@ -1,0 +1,184 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "platform/posix/posix_file_ops.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace norvane {
+namespace {
+
+using namespace std::chrono_literals;
+using test::TempDir;
+
+bool present(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+// A `sleep` that holds `path` open on descriptor 3 until the object goes away.
+class Holder {
+ public:
+  explicit Holder(const std::string& path) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 3, path.c_str(), O_RDONLY, 0);
+    char* argv[] = {const_cast<char*>("sleep"), const_cast<char*>("60"), nullptr};
+    ok_ = posix_spawnp(&pid_, "sleep", &actions, nullptr, argv, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  ~Holder() { stop(); }
+  void stop() {
+    if (!ok_) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    ok_ = false;
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  pid_t pid_ = -1;
+  bool ok_ = false;
+};
+
+TEST(FileOpsTest, PresenceAndSizeTakeLinksAsThemselves) {
+  TempDir dir;
+  PosixFileOps ops(dir / "no-proc", 0ms);
+  const std::string file = dir.writeFile("f.tmp", "12345");
+  const std::string folder = dir.makeDir("sub");
+  const std::string dangling = dir / "dangling";
+  ASSERT_EQ(0, symlink("nowhere-at-all", dangling.c_str()));
+  const std::string linkToFolder = dir / "link-to-folder";
+  ASSERT_EQ(0, symlink(folder.c_str(), linkToFolder.c_str()));
+
+  EXPECT_TRUE(ops.fileExists(file));
+  EXPECT_FALSE(ops.fileExists(folder));
+  EXPECT_TRUE(ops.exists(folder));
+  EXPECT_TRUE(ops.exists(dangling));
+  EXPECT_TRUE(ops.fileExists(dangling));
+  EXPECT_TRUE(ops.fileExists(linkToFolder));
+  EXPECT_FALSE(ops.exists(dir / "missing"));
+  EXPECT_FALSE(ops.fileExists(""));
+
+  std::int64_t size = -1;
+  EXPECT_EQ(0, ops.fileSize(file, size));
+  EXPECT_EQ(5, size);
+  EXPECT_EQ(0, ops.fileSize(dangling, size));
+  EXPECT_EQ(static_cast<std::int64_t>(std::string("nowhere-at-all").size()), size);
+  EXPECT_EQ(ENOENT, ops.fileSize(dir / "missing", size));
+}
+
+TEST(FileOpsTest, DeletesFilesAndLinksButNeverFoldersOrLinkTargets) {
+  TempDir dir;
+  PosixFileOps ops(dir / "no-proc", 0ms);
+  const std::string file = dir.writeFile("a.tmp", "x");
+  EXPECT_TRUE(ops.deleteFile(file).deleted());
+  EXPECT_FALSE(present(file));
+
+  const std::string sentinel = dir.writeFile("keep/sentinel.txt", "keep");
+  ASSERT_EQ(0, chmod(sentinel.c_str(), 0444));
+  const std::string link = dir / "link.tmp";
+  ASSERT_EQ(0, symlink(sentinel.c_str(), link.c_str()));
+  DeleteOutcome viaLink = ops.deleteFile(link);
+  EXPECT_EQ(DeleteStatus::Deleted, viaLink.status);
+  EXPECT_FALSE(present(link));
+  EXPECT_TRUE(present(sentinel));
+
+  const std::string folderLink = dir / "folder-link";
+  ASSERT_EQ(0, symlink((dir / "keep").c_str(), folderLink.c_str()));
+  EXPECT_TRUE(ops.deleteFile(folderLink).deleted());
+  EXPECT_TRUE(present(sentinel));
+
+  const std::string folder = dir.makeDir("folder.tmp");
+  DeleteOutcome onFolder = ops.deleteFile(folder);
+  EXPECT_EQ(DeleteStatus::IsDirectory, onFolder.status);
+  EXPECT_TRUE(present(folder));
+
+  DeleteOutcome vanished = ops.deleteFile(dir / "gone.tmp");
+  EXPECT_EQ(DeleteStatus::NotFound, vanished.status);
+  EXPECT_EQ(ENOENT, vanished.code);
+  EXPECT_EQ(DeleteStatus::NotFound, ops.deleteFile(dir / "a.tmp/below").status);
+}
+
+TEST(FileOpsTest, ReadOnlyFileIsRefusedEvenForRoot) {
+  TempDir dir;
+  PosixFileOps ops(dir / "no-proc", 0ms);
+  const std::string file = dir.writeFile("ro.tmp", "x");
+  ASSERT_EQ(0, chmod(file.c_str(), 0444));
+  DeleteOutcome outcome = ops.deleteFile(file);
+  EXPECT_EQ(DeleteStatus::ReadOnly, outcome.status);
+  EXPECT_EQ(EACCES, outcome.code);
+  EXPECT_TRUE(present(file));
+  // Group and others' write bits don't count; the owner's does.
+  ASSERT_EQ(0, chmod(file.c_str(), 0466));
+  EXPECT_EQ(DeleteStatus::ReadOnly, ops.deleteFile(file).status);
+  ASSERT_EQ(0, chmod(file.c_str(), 0200));
+  EXPECT_TRUE(ops.deleteFile(file).deleted());
+}
+
+TEST(FileOpsTest, FileHeldOpenByARunningProcessIsRefusedUntilItCloses) {
+  TempDir dir;
+  PosixFileOps ops("/proc", 0ms);
+  const std::string held = dir.writeFile("held.tmp", "data");
+  const std::string free = dir.writeFile("free.tmp", "data");
+  Holder holder(held);
+  ASSERT_TRUE(holder.ok());
+  DeleteOutcome outcome = ops.deleteFile(held);
+  EXPECT_EQ(DeleteStatus::InUse, outcome.status);
+  EXPECT_TRUE(present(held));
+  EXPECT_TRUE(ops.deleteFile(free).deleted());
+  holder.stop();
+  EXPECT_TRUE(ops.deleteFile(held).deleted());
+}
+
+TEST(FileOpsTest, RememberedOpenFilesAreConfirmedBeforeRefusing) {
+  TempDir dir;
+  // A snapshot kept for an hour: a file closed since must not stay "in use".
+  PosixFileOps ops("/proc", std::chrono::hours(1));
+  const std::string held = dir.writeFile("held.tmp", "data");
+  Holder holder(held);
+  ASSERT_TRUE(holder.ok());
+  EXPECT_EQ(DeleteStatus::InUse, ops.deleteFile(held).status);
+  holder.stop();
+  EXPECT_TRUE(ops.deleteFile(held).deleted());
+}
+
+TEST(FileOpsTest, ProcFixtureDescriptorsAndMappingsCount) {
+  TempDir dir;
+  const std::string viaFd = dir.writeFile("data/fd.tmp", "x");
+  const std::string viaMap = dir.writeFile("data/map.tmp", "x");
+  const std::string untouched = dir.writeFile("data/free.tmp", "x");
+  dir.makeDir("proc/4242/fd");
+  dir.makeDir("proc/self");  // not a process number: ignored
+  ASSERT_EQ(0, symlink(viaFd.c_str(), (dir / "proc/4242/fd/7").c_str()));
+  ASSERT_EQ(0, symlink("/nonexistent", (dir / "proc/4242/fd/8").c_str()));
+  struct stat st;
+  ASSERT_EQ(0, stat(viaMap.c_str(), &st));
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "7f00-7f10 r--p 00000000 00:00 0 [heap]\n"
+                "00400000-00452000 r-xp 00000000 %x:%x %llu %s\n",
+                major(st.st_dev), minor(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+                viaMap.c_str());
+  dir.writeFile("proc/4343/maps", line);
+  dir.writeFile("proc/4444/maps", "garbage line\n\n");
+
+  PosixFileOps ops(dir / "proc", 0ms);
+  EXPECT_EQ(DeleteStatus::InUse, ops.deleteFile(viaFd).status);
+  EXPECT_EQ(DeleteStatus::InUse, ops.deleteFile(viaMap).status);
+  EXPECT_TRUE(ops.deleteFile(untouched).deleted());
+  EXPECT_TRUE(present(viaFd));
+  EXPECT_TRUE(present(viaMap));
+}
+
+}  // namespace
+}  // namespace norvane

@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "platform/posix/pending_delete_launcher.h"
+#include "platform/posix/pending_delete_list.h"
+#include "platform/posix/pending_delete_runner.h"
+#include "platform/posix/posix_restart_delete.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace norvane {
+namespace {
+
+using test::TempDir;
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool present(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+PendingDeleteSetup userSetup(const TempDir& dir) {
+  PendingDeleteSetup setup;
+  setup.launch = PendingDeleteSetup::Launch::Autostart;
+  setup.listPath = dir / "state/norvane/pending-delete.list";
+  setup.helperPath = NORVANE_PENDING_DELETE_HELPER;
+  setup.autostartDir = dir / "config/autostart";
+  return setup;
+}
+
+TEST(PendingDeleteListTest, EveryPathFitsOnOneLineAndReadsBack) {
+  for (std::string path : {"/plain/a.tmp", "/new\nline", "/cr\rname", "/back\\slash", "/lit\\n",
+                           "/end\\", "/中文 名.tmp"}) {
+    std::string line = PendingDeleteList::escapeLine(path);
+    EXPECT_EQ(std::string::npos, line.find_first_of("\r\n")) << path;
+    EXPECT_EQ(path, PendingDeleteList::unescapeLine(line)) << path;
+  }
+  EXPECT_EQ("/plain/a.tmp", PendingDeleteList::escapeLine("/plain/a.tmp"));
+  for (const char* bad : {"", "/dangling\\", "/bad\\x"})
+    EXPECT_FALSE(PendingDeleteList::unescapeLine(bad).has_value()) << bad;
+  // A cut-off last line could name a different file: it is never taken.
+  EXPECT_EQ((std::vector<std::string>{"/a", "/b"}), PendingDeleteList::parse("/a\n\n/b\n/a.tm"));
+}
+
+TEST(PendingDeleteListTest, AppendIsDurableOrderedAndDropsATornTail) {
+  TempDir dir;
+  PendingDeleteList list(dir / "deep/er/list");
+  EXPECT_TRUE(list.entries().empty());
+  ASSERT_EQ(0, list.append("/x/one"));
+  ASSERT_EQ(0, list.append("/x/two\nlines"));
+  EXPECT_EQ((std::vector<std::string>{"/x/one", "/x/two\nlines"}), list.entries());
+
+  // A writer that died mid-line left "/x/thr"; the next append must not extend it.
+  { std::ofstream(list.path(), std::ios::app) << "/x/thr"; }
+  ASSERT_EQ(0, list.append("/x/four"));
+  EXPECT_EQ("/x/one\n/x/two\\nlines\n/x/four\n", slurp(list.path()));
+  EXPECT_EQ(EINVAL, list.append(""));
+}
+
+TEST(PendingDeleteListTest, ConcurrentWritersLoseNoLine) {
+  TempDir dir;
+  const std::string path = dir / "list";
+  auto writer = [&](char tag) {
+    PendingDeleteList list(path);  // own descriptors, as another process would have
+    for (int i = 0; i < 150; ++i) list.append(std::string("/w/") + tag + std::to_string(i));
+  };
+  std::thread a(writer, 'a'), b(writer, 'b');
+  a.join();
+  b.join();
+  auto entries = PendingDeleteList(path).entries();
+  EXPECT_EQ(300u, entries.size());
+  std::sort(entries.begin(), entries.end());
+  EXPECT_EQ(entries.end(), std::adjacent_find(entries.begin(), entries.end()));
+}
+
+TEST(PendingDeleteRunnerTest, DeletesListedFilesWithoutFollowingLinksAndClearsTheList) {
+  TempDir dir;
+  const std::string a = dir.writeFile("junk/a.tmp", "a");
+  const std::string readOnly = dir.writeFile("junk/ro.tmp", "r");
+  chmod(readOnly.c_str(), 0444);
+  const std::string sentinel = dir.writeFile("keep/sentinel", "keep");
+  const std::string link = dir / "junk/link.tmp";
+  symlink(sentinel.c_str(), link.c_str());
+  const std::string folder = dir.makeDir("junk/folder.tmp");
+  dir.writeFile("junk/folder.tmp/inside", "i");
+  // A folder swapped for a link after the registration: the path now leads elsewhere.
+  const std::string linkedFolder = dir / "swapped";
+  symlink((dir / "keep").c_str(), linkedFolder.c_str());
+
+  PendingDeleteList list(dir / "list");
+  for (const std::string& p : {a, readOnly, link, folder, dir / "junk/missing.tmp",
+                               linkedFolder + "/sentinel", std::string("relative/path")})
+    ASSERT_EQ(0, list.append(p));
+
+  std::vector<PendingDeleteReport> reports;
+  PendingDeleteSummary summary =
+      carryOutPendingDeletes(list, [&](const PendingDeleteReport& r) { reports.push_back(r); });
+  ASSERT_EQ(7u, reports.size());
+  EXPECT_EQ(PendingDeleteResult::Deleted, reports[0].result);
+  EXPECT_EQ(PendingDeleteResult::Deleted, reports[1].result);
+  EXPECT_EQ(PendingDeleteResult::Deleted, reports[2].result);
+  EXPECT_EQ(PendingDeleteResult::SkippedFolder, reports[3].result);
+  EXPECT_EQ(PendingDeleteResult::Missing, reports[4].result);
+  EXPECT_EQ(PendingDeleteResult::Failed, reports[5].result);
+  EXPECT_EQ(PendingDeleteResult::Failed, reports[6].result);
+  EXPECT_EQ(3, summary.deleted);
+  EXPECT_EQ(2, summary.failed);
+  EXPECT_EQ(0, summary.listError);
+
+  EXPECT_FALSE(present(a));
+  EXPECT_FALSE(present(readOnly));
+  EXPECT_FALSE(present(link));
+  EXPECT_TRUE(present(sentinel));
+  EXPECT_TRUE(present(dir / "junk/folder.tmp/inside"));
+  EXPECT_FALSE(present(list.path()));
+  EXPECT_FALSE(present(list.workPath()));
+  EXPECT_TRUE(list.entries().empty());
+}
+
+TEST(PendingDeleteRunnerTest, PathRegisteredWhileRunningStaysForTheNextRun) {
+  TempDir dir;
+  const std::string first = dir.writeFile("first.tmp");
+  const std::string later = dir.writeFile("later.tmp");
+  PendingDeleteList list(dir / "list");
+  ASSERT_EQ(0, list.append(first));
+  PendingDeleteSummary summary =
+      carryOutPendingDeletes(list, {}, [&] { PendingDeleteList(list.path()).append(later); });
+  EXPECT_EQ(1, summary.deleted);
+  EXPECT_FALSE(present(first));
+  EXPECT_TRUE(present(later));
+  EXPECT_EQ(std::vector<std::string>{later}, list.entries());
+
+  carryOutPendingDeletes(list);
+  EXPECT_FALSE(present(later));
+  EXPECT_TRUE(list.entries().empty());
+}
+
+TEST(PendingDeleteRunnerTest, WorkListOfAnInterruptedRunIsFinishedFirst) {
+  TempDir dir;
+  const std::string old = dir.writeFile("old.tmp");
+  const std::string fresh = dir.writeFile("fresh.tmp");
+  PendingDeleteList list(dir / "list");
+  dir.writeFile("list.work", old + "\n");
+  ASSERT_EQ(0, list.append(fresh));
+  PendingDeleteSummary summary = carryOutPendingDeletes(list);
+  EXPECT_EQ(2, summary.deleted);
+  EXPECT_FALSE(present(old));
+  EXPECT_FALSE(present(fresh));
+  EXPECT_FALSE(present(list.workPath()));
+}
+
+TEST(PendingDeleteRunnerTest, HelperProgramCarriesOutAList) {
+  TempDir dir;
+  const std::string junk = dir.writeFile("with space/junk.tmp", "j");
+  const std::string sentinel = dir.writeFile("sentinel", "s");
+  const std::string link = dir / "with space/link.tmp";
+  ASSERT_EQ(0, symlink(sentinel.c_str(), link.c_str()));
+  const std::string listPath = dir / "pending.list";
+  PendingDeleteList list(listPath);
+  ASSERT_EQ(0, list.append(junk));
+  ASSERT_EQ(0, list.append(link));
+
+  pid_t pid;
+  char* argv[] = {const_cast<char*>(NORVANE_PENDING_DELETE_HELPER), const_cast<char*>("--list"),
+                  const_cast<char*>(listPath.c_str()), nullptr};
+  ASSERT_EQ(0, posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ));
+  int status = 0;
+  ASSERT_EQ(pid, waitpid(pid, &status, 0));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_FALSE(present(junk));
+  EXPECT_FALSE(present(link));
+  EXPECT_TRUE(present(sentinel));
+  EXPECT_FALSE(present(listPath));
+}
+
+TEST(RestartDeleteTest, RegistersTheResolvedPathAndInstallsTheAutostartEntry) {
+  TempDir dir;
+  const std::string real = dir.makeDir("real");
+  const std::string viaLink = dir / "via";
+  ASSERT_EQ(0, symlink(real.c_str(), viaLink.c_str()));
+  PosixRestartDelete restart(userSetup(dir));
+
+  EXPECT_TRUE(restart.DeleteOnRestart(viaLink + "/locked.tmp"));
+  EXPECT_TRUE(restart.DeleteOnRestart(viaLink + "/locked.tmp"));
+  EXPECT_FALSE(restart.DeleteOnRestart(dir / "no-such-folder/x.tmp"));
+  EXPECT_FALSE(restart.DeleteOnRestart(""));
+  EXPECT_FALSE(restart.DeleteOnRestart(real + "/.."));
+
+  PendingDeleteList list(restart.setup().listPath);
+  // The folder is resolved once now, so the helper needn't follow the link later.
+  char resolved[PATH_MAX];
+  ASSERT_NE(nullptr, realpath(real.c_str(), resolved));
+  const std::string expected = std::string(resolved) + "/locked.tmp";
+  EXPECT_EQ((std::vector<std::string>{expected, expected}), list.entries());
+
+  const std::string entry = slurp(dir / "config/autostart/norvane-pending-delete.desktop");
+  EXPECT_NE(std::string::npos, entry.find("[Desktop Entry]\nType=Application\n"));
+  EXPECT_NE(std::string::npos, entry.find("\nExec=" + desktopExecLine(restart.setup()) + "\n"));
+  EXPECT_NE(std::string::npos, entry.find(restart.setup().listPath));
+}
+
+TEST(RestartDeleteTest, RootInstallsAnEnabledSystemdUnit) {
+  TempDir dir;
+  PendingDeleteSetup setup = userSetup(dir);
+  setup.launch = PendingDeleteSetup::Launch::SystemdUnit;
+  setup.systemdUnitDir = dir / "etc/systemd/system";
+  PosixRestartDelete restart(setup);
+  const std::string file = dir.writeFile("x.tmp");
+  ASSERT_TRUE(restart.DeleteOnRestart(file));
+
+  const std::string unitPath = setup.systemdUnitDir + "/norvane-pending-delete.service";
+  const std::string unit = slurp(unitPath);
+  EXPECT_NE(std::string::npos, unit.find("Type=oneshot\n"));
+  EXPECT_NE(std::string::npos, unit.find("WantedBy=multi-user.target\n"));
+  EXPECT_NE(std::string::npos, unit.find("ExecStart=" + systemdExecLine(setup) + "\n"));
+  char target[PATH_MAX] = {};
+  const std::string link =
+      setup.systemdUnitDir + "/multi-user.target.wants/norvane-pending-delete.service";
+  ASSERT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
+  EXPECT_EQ(unitPath, std::string(target));
+  EXPECT_FALSE(present(setup.autostartDir));
+}
+
+TEST(RestartDeleteTest, LauncherCommandLinesQuoteOddPaths) {
+  PendingDeleteSetup setup;
+  setup.helperPath = "/opt/My $App/100%/norvane-pending-delete";
+  setup.listPath = "/s/q\"uote\\back`tick";
+  EXPECT_EQ("\"/opt/My $$App/100%%/norvane-pending-delete\" --list \"/s/q\\\"uote\\\\back`tick\"",
+            systemdExecLine(setup));
+  EXPECT_EQ(
+      "\"/opt/My \\\\$App/100%%/norvane-pending-delete\" --list "
+      "\"/s/q\\\\\"uote\\\\\\\\back\\\\`tick\"",
+      desktopExecLine(setup));
+  setup.listPath = "/new\nline";
+  EXPECT_EQ("", systemdExecLine(setup));
+  EXPECT_EQ("", desktopExecLine(setup));
+  TempDir dir;
+  setup.launch = PendingDeleteSetup::Launch::Autostart;
+  setup.autostartDir = dir / "autostart";
+  EXPECT_EQ(EINVAL, installPendingDeleteLauncher(setup));
+}
+
+}  // namespace
+}  // namespace norvane
