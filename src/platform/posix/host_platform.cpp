@@ -6,6 +6,9 @@
 #include "platform/posix/freedesktop_trash.h"
 #include "platform/posix/linux_system_info.h"
 #include "platform/posix/linux_volumes.h"
+#include "platform/posix/logind_power.h"
+#include "platform/posix/posix_file_ops.h"
+#include "platform/posix/posix_restart_delete.h"
 #include "platform/posix/xdg_shell_folders.h"
 
 namespace norvane {
@@ -31,6 +34,9 @@ Platform makeHostPlatform() {
   p.shellFolders = shellFolders;
   p.trash = std::make_shared<FreedesktopTrash>(std::move(trash));
   p.system = std::make_shared<LinuxSystemInfo>();
+  p.fileOps = std::make_shared<PosixFileOps>();
+  p.restartDelete = std::make_shared<PosixRestartDelete>();
+  p.power = std::make_shared<LogindPower>();
   return p;
 }
 
