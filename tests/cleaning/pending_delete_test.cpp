@@ -251,7 +251,18 @@ TEST(RestartDeleteTest, LauncherCommandLinesQuoteOddPaths) {
   TempDir dir;
   setup.launch = PendingDeleteSetup::Launch::Autostart;
   setup.autostartDir = dir / "autostart";
+  setup.helperPath = NORVANE_PENDING_DELETE_HELPER;
   EXPECT_EQ(EINVAL, installPendingDeleteLauncher(setup));
+}
+
+TEST(RestartDeleteTest, NothingIsRegisteredWhenTheHelperIsMissing) {
+  TempDir dir;
+  PendingDeleteSetup setup = userSetup(dir);
+  setup.helperPath = dir / "missing/norvane-pending-delete";
+  PosixRestartDelete restart(setup);
+  EXPECT_FALSE(restart.DeleteOnRestart(dir.writeFile("x.tmp")));
+  EXPECT_TRUE(PendingDeleteList(setup.listPath).entries().empty());
+  EXPECT_FALSE(present(setup.autostartDir + "/norvane-pending-delete.desktop"));
 }
 
 }  // namespace

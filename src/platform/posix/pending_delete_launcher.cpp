@@ -167,6 +167,8 @@ std::string autostartEntryText(const PendingDeleteSetup& setup) {
 
 int installPendingDeleteLauncher(const PendingDeleteSetup& setup) {
   if (setup.helperPath.empty() || setup.listPath.empty()) return EINVAL;
+  // A registration the helper can never carry out must not be reported as accepted.
+  if (::access(setup.helperPath.c_str(), X_OK) != 0) return errno;
   if (setup.launch == PendingDeleteSetup::Launch::SystemdUnit) {
     if (setup.systemdUnitDir.empty() || systemdExecLine(setup).empty()) return EINVAL;
     const std::string unitPath = setup.systemdUnitDir + "/" + kPendingDeleteUnitName;

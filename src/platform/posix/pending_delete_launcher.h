@@ -34,8 +34,8 @@ std::string systemdUnitText(const PendingDeleteSetup& setup);
 std::string autostartEntryText(const PendingDeleteSetup& setup);
 
 // Makes sure the helper will run: writes the unit (and its enabling link in
-// multi-user.target.wants) or the autostart entry when missing or out of date.
-// 0 or an errno-style code.
+// multi-user.target.wants) or the autostart entry when missing or out of date. Fails when the
+// helper program isn't there to be run. 0 or an errno-style code.
 int installPendingDeleteLauncher(const PendingDeleteSetup& setup);
 
 }  // namespace norvane
