@@ -267,3 +267,37 @@ TEST(RestartDeleteTest, NothingIsRegisteredWhenTheHelperIsMissing) {
 
 }  // namespace
 }  // namespace norvane
+
+namespace norvane {
+namespace {
+
+TEST(RestartDeleteTest, DefaultPlacesFollowTheUserAndXdg) {
+  const std::string oldState = getenv("XDG_STATE_HOME") ? getenv("XDG_STATE_HOME") : "";
+  const std::string oldConfig = getenv("XDG_CONFIG_HOME") ? getenv("XDG_CONFIG_HOME") : "";
+  setenv("XDG_STATE_HOME", "/x/state", 1);
+  setenv("XDG_CONFIG_HOME", "relative/is/ignored", 1);
+  PendingDeleteSetup setup = defaultPendingDeleteSetup();
+  if (oldState.empty())
+    unsetenv("XDG_STATE_HOME");
+  else
+    setenv("XDG_STATE_HOME", oldState.c_str(), 1);
+  if (oldConfig.empty())
+    unsetenv("XDG_CONFIG_HOME");
+  else
+    setenv("XDG_CONFIG_HOME", oldConfig.c_str(), 1);
+
+  // The helper is looked for beside the running program; tests run beside the built helper.
+  EXPECT_EQ(std::string(NORVANE_PENDING_DELETE_HELPER), setup.helperPath);
+  if (geteuid() == 0) {
+    EXPECT_EQ(PendingDeleteSetup::Launch::SystemdUnit, setup.launch);
+    EXPECT_EQ("/var/lib/norvane/pending-delete.list", setup.listPath);
+    EXPECT_EQ("/etc/systemd/system", setup.systemdUnitDir);
+  } else {
+    EXPECT_EQ(PendingDeleteSetup::Launch::Autostart, setup.launch);
+    EXPECT_EQ("/x/state/norvane/pending-delete.list", setup.listPath);
+    EXPECT_NE(std::string::npos, setup.autostartDir.find("/.config/autostart"));
+  }
+}
+
+}  // namespace
+}  // namespace norvane
