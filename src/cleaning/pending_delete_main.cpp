@@ -47,6 +47,10 @@ int main(int argc, char** argv) {
       std::cerr << " (" << std::strerror(r.code) << ")";
     std::cerr << "\n";
   });
+  if (summary.busy) {
+    std::cerr << "norvane-pending-delete: " << listPath << ": another run is carrying it out\n";
+    return 0;
+  }
   if (summary.listError) {
     std::cerr << "norvane-pending-delete: " << listPath << ": " << std::strerror(summary.listError)
               << "\n";

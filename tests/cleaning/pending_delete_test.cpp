@@ -163,6 +163,27 @@ TEST(PendingDeleteRunnerTest, WorkListOfAnInterruptedRunIsFinishedFirst) {
   EXPECT_FALSE(present(list.workPath()));
 }
 
+TEST(PendingDeleteRunnerTest, OnlyOneRunAtATimeCarriesTheListOut) {
+  TempDir dir;
+  const std::string file = dir.writeFile("a.tmp");
+  PendingDeleteList list(dir / "list");
+  ASSERT_EQ(0, list.append(file));
+  {
+    PendingDeleteList::RunLock other(list);
+    ASSERT_TRUE(other.held());
+    PendingDeleteSummary summary = carryOutPendingDeletes(list);
+    EXPECT_TRUE(summary.busy);
+    EXPECT_TRUE(present(file));
+    EXPECT_EQ(std::vector<std::string>{file}, list.entries());
+  }
+  EXPECT_FALSE(carryOutPendingDeletes(list).busy);
+  EXPECT_FALSE(present(file));
+  // No list at all: nothing to do, nothing created.
+  PendingDeleteList none(dir / "absent/list");
+  EXPECT_EQ(0, carryOutPendingDeletes(none).listError);
+  EXPECT_FALSE(present(dir / "absent"));
+}
+
 TEST(PendingDeleteRunnerTest, HelperProgramCarriesOutAList) {
   TempDir dir;
   const std::string junk = dir.writeFile("with space/junk.tmp", "j");

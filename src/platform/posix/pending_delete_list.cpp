@@ -211,6 +211,18 @@ bool PendingDeleteList::takeForWork(int& error) {
   return true;
 }
 
+PendingDeleteList::RunLock::RunLock(const PendingDeleteList& list) {
+  fd_ = ::open(list.runLockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+}
+
+PendingDeleteList::RunLock::~RunLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
 int PendingDeleteList::finishWork() {
   if (::unlink(workPath().c_str()) != 0 && errno != ENOENT) return errno;
   syncFolder(folderOf(path_));

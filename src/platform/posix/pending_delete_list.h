@@ -18,6 +18,21 @@ class PendingDeleteList {
   // go to a fresh list.
   std::string workPath() const { return path_ + ".work"; }
   std::string lockPath() const { return path_ + ".lock"; }
+  std::string runLockPath() const { return path_ + ".run"; }
+
+  // Held by the one helper run that carries the list out; a second run at the same time
+  // finds it taken and leaves the list alone.
+  class RunLock {
+   public:
+    explicit RunLock(const PendingDeleteList& list);
+    ~RunLock();
+    RunLock(const RunLock&) = delete;
+    RunLock& operator=(const RunLock&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+   private:
+    int fd_ = -1;
+  };
 
   // Adds one line for `path`; the line is on disk when this returns. 0 or an errno code.
   int append(const std::string& path);

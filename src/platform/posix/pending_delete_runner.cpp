@@ -94,6 +94,13 @@ PendingDeleteSummary carryOutPendingDeletes(
   };
 
   struct stat st;
+  const bool hasWork = ::lstat(list.workPath().c_str(), &st) == 0;
+  if (!hasWork && ::lstat(list.path().c_str(), &st) != 0) return summary;  // nothing listed
+  PendingDeleteList::RunLock running(list);
+  if (!running.held()) {
+    summary.busy = true;
+    return summary;
+  }
   if (::lstat(list.workPath().c_str(), &st) == 0) runWorkList();
   if (summary.listError) return summary;
 

@@ -22,6 +22,7 @@ struct PendingDeleteSummary {
   int skipped = 0;
   int failed = 0;
   int listError = 0;  // errno-style, when the list itself could not be taken or cleared
+  bool busy = false;  // another run was carrying the list out; nothing was done
 };
 
 // Removes one file or link as itself. Every folder on the way is opened without following a
