@@ -120,21 +120,24 @@ TEST_F(PosixWalkTest, OddNamesArrivePerfectlyIntact) {
 }
 
 TEST_F(PosixWalkTest, TreesDeeperThanThePathLimitAreWalkedToTheBottom) {
-  // Build with relative mkdir/chdir-free calls: each level opened from its parent.
-  int fd = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-  ASSERT_GE(fd, 0);
+  // Two chains, each far deeper than the path limit and the descriptor budget: the second is
+  // reached only if the folders closed on the way down come back on the way up.
   const std::string part(100, 'd');
-  const int depth = 100;  // about 10,000 bytes of path, and past the descriptor budget
-  for (int i = 0; i < depth; ++i) {
-    ASSERT_EQ(mkdirat(fd, part.c_str(), 0755), 0);
-    int next = openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY);
-    ASSERT_GE(next, 0);
-    if (i == depth / 2) close(openat(fd, "middle.tmp", O_CREAT | O_WRONLY, 0644));
+  const int depth = 100;  // about 10,000 bytes of path per chain
+  for (const char* top : {"one", "two"}) {
+    int fd = open(dir.makeDir(top).c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(fd, 0);
+    for (int i = 0; i < depth; ++i) {
+      ASSERT_EQ(mkdirat(fd, part.c_str(), 0755), 0);
+      int next = openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY);
+      ASSERT_GE(next, 0);
+      if (i == depth / 2) close(openat(fd, "middle.tmp", O_CREAT | O_WRONLY, 0644));
+      close(fd);
+      fd = next;
+    }
+    close(openat(fd, "bottom.tmp", O_CREAT | O_WRONLY, 0644));
     close(fd);
-    fd = next;
   }
-  close(openat(fd, "bottom.tmp", O_CREAT | O_WRONLY, 0644));
-  close(fd);
 
   std::size_t folders = 0;
   std::size_t longest = 0;
@@ -148,12 +151,12 @@ TEST_F(PosixWalkTest, TreesDeeperThanThePathLimitAreWalkedToTheBottom) {
   };
   find.Criteria().Files().SetLocation(dir.path());
   find.Criteria().Files().SetFileName("*.tmp");
-  find.Criteria().Content().SetPhrase("");
   find.Execute();
-  EXPECT_EQ(folders, static_cast<std::size_t>(depth) + 1);
+  EXPECT_EQ(folders, 2 * static_cast<std::size_t>(depth) + 3);
   EXPECT_GT(longest, static_cast<std::size_t>(PATH_MAX));
-  EXPECT_EQ(sorted(names), (Lines{"bottom.tmp", "middle.tmp"}));
-  removeTree(AT_FDCWD, dir / part);
+  EXPECT_EQ(sorted(names), (Lines{"bottom.tmp", "bottom.tmp", "middle.tmp", "middle.tmp"}));
+  removeTree(AT_FDCWD, dir / "one");
+  removeTree(AT_FDCWD, dir / "two");
 }
 
 TEST_F(PosixWalkTest, ContentSearchOpensFilesRelativeToTheirFolderAndNeverPipes) {

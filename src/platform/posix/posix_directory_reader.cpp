@@ -143,7 +143,9 @@ class PosixDirectory : public Directory {
   bool list(DirectoryListing& out) override {
     out.clear();
     if (fd_ < 0) return false;
-    if (lseek(fd_, 0, SEEK_SET) < 0) return false;
+    // A fresh descriptor starts at the beginning; only a second listing needs a rewind.
+    if (listed_ && lseek(fd_, 0, SEEK_SET) < 0) return false;
+    listed_ = true;
     char* buf = chain_->direntBuffer.data();
     for (;;) {
       ssize_t n = getdents64(fd_, buf, chain_->direntBuffer.size());
@@ -287,10 +289,12 @@ class PosixDirectory : public Directory {
       return;
     }
     fd_ = fd;
+    listed_ = false;
   }
 
   std::shared_ptr<WalkChain> chain_;
   int fd_;
+  bool listed_ = false;
   FolderIdentity id_;
   std::size_t depth_;
 };

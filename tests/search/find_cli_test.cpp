@@ -1,0 +1,132 @@
+// norvane-find as a script sees it: exit codes, output order and the summary line.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace norvane {
+namespace {
+
+using test::TempDir;
+
+struct CliResult {
+  int code = -1;
+  std::string out;
+  std::string err;
+  std::vector<std::string> lines() const {
+    std::vector<std::string> result;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+  }
+};
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+CliResult runFind(const TempDir& scratch, std::vector<std::string> args) {
+  args.insert(args.begin(), NORVANE_FIND_EXE);
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const std::string outPath = scratch / ".out", errPath = scratch / ".err";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  pid_t pid;
+  CliResult run;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  run.out = slurp(outPath);
+  run.err = slurp(errPath);
+  return run;
+}
+
+class FindCliTest : public ::testing::Test {
+ protected:
+  FindCliTest() {
+    dir.writeFile("t/a.tmp", "12345");
+    dir.writeFile("t/~x.tmp", "hello World");
+    dir.writeFile("t/keep.txt", "abc");
+    dir.writeFile("t/sub/b.tmp", "1");
+    dir.writeFile("t/sub/deeper/c.log", "");
+  }
+  std::string t() const { return dir / "t"; }
+  TempDir dir;
+  TempDir scratch;
+};
+
+TEST_F(FindCliTest, BadArgumentsExitWithTwoAndSayWhy) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {},
+           {"--bogus"},
+           {"--location"},
+           {"--location", "/x", "--min-level", "two"},
+           {"--location", "/x", "--max-level", "70000"},
+           {"--location", "/x", "--max-size", "-1"},
+           {"--location", "/x", "--summary=yes"},
+           {"/x"}}) {
+    CliResult run = runFind(scratch, args);
+    EXPECT_EQ(run.code, 2) << (args.empty() ? "(none)" : args.back());
+    EXPECT_NE(run.err.find("norvane-find: "), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+  }
+  CliResult help = runFind(scratch, {"--help"});
+  EXPECT_EQ(help.code, 0);
+  EXPECT_NE(help.out.find("--location LIST"), std::string::npos);
+}
+
+TEST_F(FindCliTest, PrintsMatchesInReportOrderRepeatsIncluded) {
+  CliResult run = runFind(scratch, {"--location", t(), "--masks", "*.tmp;~*.*"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::vector<std::string> lines = run.lines();
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], t() + "/~x.tmp");  // the last mask is served first
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), t() + "/~x.tmp"), 2);
+  EXPECT_EQ(lines[3], t() + "/sub/b.tmp");  // a folder's own files before its sub-folders
+}
+
+TEST_F(FindCliTest, SummaryCountsFoldersMatchesAndBytes) {
+  CliResult run = runFind(scratch, {"--location", t(), "--summary"});
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "folders=3 files=5 bytes=20\n");
+  run = runFind(scratch, {"--location", t(), "--masks", "*.*", "--directories", "--summary"});
+  EXPECT_EQ(run.out, "folders=3 files=7 bytes=20\n");
+  run = runFind(scratch, {"--location", t() + "/missing", "--summary"});
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "folders=1 files=0 bytes=0\n");
+}
+
+TEST_F(FindCliTest, CriteriaOptions) {
+  auto count = [&](std::vector<std::string> extra) {
+    std::vector<std::string> args = {"--location", t(), "--summary"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return runFind(scratch, args).out;
+  };
+  EXPECT_EQ(count({"--no-subfolders"}), "folders=1 files=3 bytes=19\n");
+  EXPECT_EQ(count({"--max-level", "2"}), "folders=2 files=4 bytes=20\n");
+  EXPECT_EQ(count({"--min-level", "2"}), "folders=3 files=2 bytes=1\n");
+  EXPECT_EQ(count({"--min-size", "3", "--max-size", "5"}), "folders=3 files=2 bytes=8\n");
+  EXPECT_EQ(count({"--exclude", "*.tmp", "--exclude", "deeper/"}), "folders=3 files=1 bytes=3\n");
+  EXPECT_EQ(count({"--phrase", "WORLD", "--whole-word"}), "folders=3 files=1 bytes=11\n");
+  EXPECT_EQ(count({"--phrase", "WORLD", "--case-sensitive"}), "folders=3 files=0 bytes=0\n");
+  CliResult included = runFind(scratch, {"--include", t() + "/sub/*.tmp", "--no-subfolders"});
+  EXPECT_EQ(included.out, t() + "/sub/b.tmp\n");
+}
+
+}  // namespace
+}  // namespace norvane
