@@ -100,7 +100,8 @@ class Directory {
 class DirectoryReader {
  public:
   virtual ~DirectoryReader() = default;
-  // Opens a folder named by an absolute path, as the root of a walk.
+  // Opens a folder named by an absolute path, as the root of a walk. Links in the path are
+  // followed: the caller named it; below it nothing is.
   virtual OpenResult openFolder(const std::string& path, std::unique_ptr<Directory>& out) = 0;
   // Opens a regular file by path; null when that is not possible.
   virtual std::unique_ptr<ReadableFile> openFile(const std::string& path) = 0;

@@ -11,7 +11,7 @@ const char* const kFindUsage =
     "Prints the full path of every match, one per line, in the order the search reports them.\n"
     "\n"
     "  --location LIST     folders separated by ';', each optionally prefixed by '<' (without\n"
-    "                      sub-folders) or '>' (with sub-folders)\n"
+    "                      sub-folders) or '>' (with sub-folders); repeatable\n"
     "  --masks LIST        name masks separated by ';' (default: *.*)\n"
     "  --include LINE      a folder and one mask in one path, e.g. /var/log/*.log (repeatable)\n"
     "  --exclude PATTERN   exclusion pattern: [folder tail/]name mask (repeatable)\n"
@@ -70,7 +70,11 @@ FindOptions parseFindOptions(const std::vector<std::string>& args) {
     };
 
     if (option == "--location") {
-      c.Files().SetLocation(takeValue());
+      // Repeated, the lists add up.
+      const std::string& list = takeValue();
+      c.Files().SetLocation(sawLocation && !c.Files().Location().empty()
+                                ? c.Files().Location() + ";" + list
+                                : list);
       sawLocation = true;
     } else if (option == "--masks") {
       c.Files().SetFileName(takeValue());
