@@ -1,0 +1,57 @@
+#pragma once
+// The information page "硬盘信息": a pie of used against free space over every fixed drive,
+// the system partition's facts, and the recycle-bin line with its "清空回收站" command.
+#include <QWidget>
+#include <memory>
+
+#include "platform/platform.h"
+
+class QChartView;
+class QGroupBox;
+class QLabel;
+class QPieSeries;
+
+namespace norvane {
+
+class ActionLabel;
+class ImageList;
+class Prompts;
+
+class DiskPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  DiskPanel(const Platform& platform, std::shared_ptr<Prompts> prompts, const ImageList& images,
+            QWidget* parent = nullptr);
+
+  // Rebuilds the chart, its footer and the four system-partition lines.
+  void ShowDiskSpace();
+  // Queries the recycle bins into Label12.
+  void ShowRecyclebin();
+  // True when every recycle bin was emptied.
+  bool EmptyRecycleBin();
+  // "清空回收站": empty, report, refresh the line.
+  void ActLabel23Click();
+
+  QString chartFooter() const;
+
+  QChartView* HDChart = nullptr;
+  QPieSeries* HDSeries = nullptr;
+  QLabel* HDChartFoot = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label9 = nullptr;
+  QLabel* Label10 = nullptr;
+  QLabel* Label11 = nullptr;
+  ActionLabel* Label12 = nullptr;
+  ActionLabel* ActLabel23 = nullptr;
+
+ private:
+  void buildChart();
+  void addSlice(double value, const QString& label, const QColor& colour);
+
+  Platform platform_;
+  std::shared_ptr<Prompts> prompts_;
+};
+
+}  // namespace norvane

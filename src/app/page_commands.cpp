@@ -1,0 +1,28 @@
+#include "app/page_commands.h"
+
+#include <QPalette>
+
+#include "app/action_label.h"
+#include "app/skin.h"
+
+namespace norvane {
+
+ActionLabel* createCommandLabel(QWidget* parent, const ImageList& images, const QString& objectName,
+                                const QString& caption, int imageIndex, QPoint at) {
+  auto* label = new ActionLabel(caption, parent);
+  label->setObjectName(objectName);
+  label->setImage(&images, imageIndex);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, Skin::textGreen());
+  label->setPalette(pal);
+  label->move(at);
+  return label;
+}
+
+ActionLabel* createBackLabel(QWidget* parent, const ImageList& images, const QString& objectName) {
+  // Room for the bold hover look, right-aligned on the page.
+  return createCommandLabel(parent, images, objectName, QStringLiteral("返回"), 10,
+                            QPoint(kInfoPageWidth - 52, kInfoCommandY));
+}
+
+}  // namespace norvane

@@ -1,0 +1,58 @@
+#pragma once
+// The function page "磁盘文件": the shortcut box, the description box and the information
+// area (Label2 over the notebook InfoNote with its six pages).
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "platform/platform.h"
+
+class QLabel;
+class QStackedWidget;
+
+namespace norvane {
+
+class ActionLabel;
+class DiskPanel;
+class ImageList;
+class Prompts;
+class RestartPage;
+class ScanProgressPage;
+class ScanTargetPage;
+
+class StartPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Information pages by index.
+  enum InfoPage { kDiskInfo = 0, kMyComputer, kTempFolders, kCommonFolders, kRestart, kScanResult };
+
+  StartPage(const Platform& platform, std::shared_ptr<Prompts> prompts, const ImageList& images,
+            QWidget* parent = nullptr);
+
+  // The caption of an information page ("硬盘信息", "我的电脑", ...).
+  QString infoPageCaption(int index) const;
+
+  QWidget* ShortcutBox = nullptr;
+  ActionLabel* ActLabel1 = nullptr;         // "快捷方式"
+  ActionLabel* shortcuts[4] = {};           // ActLabel2 .. ActLabel5
+  QLabel* shortcutPictures[4] = {};
+  ActionLabel* startLabels[4] = {};         // ActLabel35 .. ActLabel38
+  QLabel* Image4 = nullptr;                 // the description box's picture
+  QLabel* Label7 = nullptr;                 // the description text
+  QLabel* Label2 = nullptr;                 // heading of the information area
+  QStackedWidget* InfoNote = nullptr;
+
+  DiskPanel* diskPanel = nullptr;
+  ScanTargetPage* partitionPage = nullptr;
+  ScanTargetPage* tempFolderPage = nullptr;
+  ScanTargetPage* commonFolderPage = nullptr;
+  RestartPage* restartPage = nullptr;
+  ScanProgressPage* progressPage = nullptr;
+
+ private:
+  void buildShortcutBox(const ImageList& images);
+  void buildDescriptionBox(const ImageList& images);
+};
+
+}  // namespace norvane

@@ -1,0 +1,25 @@
+#pragma once
+// The information page "重启删除": the queue of files to delete at the next system start.
+#include <QWidget>
+
+class QTreeWidget;
+
+namespace norvane {
+
+class ActionLabel;
+class ImageList;
+
+class RestartPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RestartPage(const ImageList& images, QWidget* parent = nullptr);
+
+  QTreeWidget* ReStar = nullptr;
+  ActionLabel* ActLabel21 = nullptr;  // "添加文件"
+  ActionLabel* ActLabel22 = nullptr;  // "取消"
+  ActionLabel* ActLabel20 = nullptr;  // "重启删除"
+  ActionLabel* ActLabel24 = nullptr;  // "返回"
+};
+
+}  // namespace norvane

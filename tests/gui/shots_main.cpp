@@ -1,0 +1,65 @@
+// Saves a picture of every page of the main window and of the dialog frame into the folder
+// given as the only argument, for looking at the layout. Reads the real machine's drives and
+// trash; changes nothing.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <memory>
+
+#include "app/action_label.h"
+#include "app/form2.h"
+#include "app/main_form.h"
+#include "app/skin.h"
+#include "support/scripted_prompts.h"
+
+using namespace norvane;
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc != 2) return 2;
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  Skin::applyApplicationLook(app);
+
+  auto prompts = std::make_shared<test::ScriptedPrompts>();
+  TMainForm form(makeHostPlatform(), prompts);
+  form.show();
+  app.processEvents();
+  auto save = [&](QWidget* w, const QString& name) {
+    app.processEvents();
+    w->grab().save(out.filePath(name + QStringLiteral(".png")));
+  };
+
+  save(&form, QStringLiteral("1-about"));
+  form.RegBtn->click();
+  save(&form, QStringLiteral("2-stats"));
+  form.SoftBtn->click();
+  save(&form, QStringLiteral("3-uninstall"));
+  form.FileBtn->click();
+  form.findChild<ActionLabel*>(QStringLiteral("Label12"))->click();
+  save(&form, QStringLiteral("4-disk"));
+  for (int page = 1; page < form.InfoNote->count(); ++page) {
+    form.InfoNote->setCurrentIndex(page);
+    if (page == 1) {
+      auto* list = form.findChild<QTreeWidget*>(QStringLiteral("HDList"));
+      auto* row = new QTreeWidgetItem(list, {QStringLiteral("(/)ROOT"), QStringLiteral("总大小:58.37 GB"),
+                                             QStringLiteral("可用空间:21.04 GB")});
+      row->setCheckState(0, Qt::Checked);
+      row->setIcon(0, form.ImgBtnPng.icon(7));
+    }
+    save(&form, QStringLiteral("5-info-%1").arg(page));
+  }
+  // The hover looks.
+  form.InfoNote->setCurrentIndex(0);
+  form.FileBtnMouseEnter(form.FileBtn);
+  form.ActLabel2MouseEnter(form.findChild<ActionLabel*>(QStringLiteral("ActLabel2")));
+  form.ActLabel2MouseEnter(form.findChild<ActionLabel*>(QStringLiteral("ActLabel23")));
+  save(&form, QStringLiteral("6-hover"));
+
+  TForm2 dialog(&form);
+  dialog.FrmCaption->setText(QStringLiteral("文件列表"));
+  dialog.show();
+  save(&dialog, QStringLiteral("7-dialog"));
+  return 0;
+}
