@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6svg6-dev libgl-dev
   libcurl4-openssl-dev libblkid-dev libsystemd-dev
   libgtest-dev
-  fonts-noto-cjk
+  fonts-noto-cjk qt6-translations-l10n
   xvfb xauth
 )
 

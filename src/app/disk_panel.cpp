@@ -9,6 +9,7 @@
 #include <QLinearGradient>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <algorithm>
 #include <clocale>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "app/action_label.h"
 #include "app/drive_helpers.h"
 #include "app/image_list.h"
+#include "app/page_commands.h"
 #include "app/prompts.h"
 #include "app/size_text.h"
 #include "app/skin.h"
@@ -25,6 +27,12 @@ namespace norvane {
 namespace {
 
 constexpr double kGigabyte = 1073741824.0;
+constexpr int kChartWidth = 310;
+constexpr int kLegendWidth = 156;
+constexpr qreal kPieSize = 0.94;
+constexpr qreal kPieX = 0.25;
+// The plain colour of a slice, under its gradient.
+constexpr const char* kSliceColour = "sliceColour";
 
 // The separator ConFileSize uses, so that every number on the panel reads alike.
 char decimalSeparator() {
@@ -45,7 +53,7 @@ QLabel* infoLine(QWidget* parent, const QString& name, const QString& text, cons
                  int y) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
-  label->setGeometry(12, y, 256, 16);
+  label->setGeometry(12, y, 240, 16);
   if (colour.isValid()) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour);
@@ -70,7 +78,7 @@ DiskPanel::DiskPanel(const Platform& platform, std::shared_ptr<Prompts> prompts,
 
   GroupBox1 = new QGroupBox(QStringLiteral("系统信息"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  GroupBox1->setGeometry(305, 0, 278, 157);
+  GroupBox1->setGeometry(kChartWidth + 6, 0, kInfoPageWidth - kChartWidth - 6, kInfoPageHeight);
   Label8 = infoLine(GroupBox1, QStringLiteral("Label8"), QStringLiteral("系统分区"),
                     QColor(Qt::red), 22);
   Label9 = infoLine(GroupBox1, QStringLiteral("Label9"), QStringLiteral("文件系统"), QColor(), 42);
@@ -84,7 +92,7 @@ DiskPanel::DiskPanel(const Platform& platform, std::shared_ptr<Prompts> prompts,
   Label12->setAutoSize(false);
   Label12->setWordWrap(true);
   Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label12->setGeometry(12, 104, 256, 30);
+  Label12->setGeometry(12, 104, 240, 30);
   QFont underlined = Label12->font();
   underlined.setUnderline(true);
   Label12->setFont(underlined);
@@ -101,8 +109,8 @@ void DiskPanel::buildChart() {
   HDSeries = new QPieSeries();
   HDSeries->setObjectName(QStringLiteral("HDSeries"));
   HDSeries->setName(QStringLiteral("硬盘使用情况"));
-  HDSeries->setPieSize(0.92);
-  HDSeries->setHorizontalPosition(0.30);
+  HDSeries->setPieSize(kPieSize);
+  HDSeries->setHorizontalPosition(kPieX);
 
   auto* chart = new QChart();
   chart->addSeries(HDSeries);
@@ -112,22 +120,44 @@ void DiskPanel::buildChart() {
   chart->setMargins(QMargins(2, 2, 2, 18));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   chart->setAnimationOptions(QChart::NoAnimation);
-  chart->legend()->setAlignment(Qt::AlignRight);
-  chart->legend()->setFont(Skin::uiFont());
-  chart->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
+
+  // The legend is drawn by the panel beside the pie: the chart's own squeezes its lines.
+  chart->legend()->hide();
 
   HDChart = new QChartView(chart, this);
   HDChart->setObjectName(QStringLiteral("HDChart"));
   HDChart->setRenderHint(QPainter::Antialiasing);
   HDChart->setFrameShape(QFrame::NoFrame);
-  HDChart->setGeometry(0, 0, 300, 157);
+  HDChart->setGeometry(0, 0, kChartWidth, kInfoPageHeight);
+  connect(chart, &QChart::plotAreaChanged, this, [this] { shadeSlices(); });
+
+  for (int i = 0; i < 2; ++i) {
+    legendLines_[i] = new QLabel(HDChart);
+    legendLines_[i]->setObjectName(QStringLiteral("HDLegend%1").arg(i));
+    legendLines_[i]->setGeometry(kChartWidth - kLegendWidth, 44 + 24 * i, kLegendWidth, 18);
+  }
 
   HDChartFoot = new QLabel(HDChart);
   HDChartFoot->setObjectName(QStringLiteral("HDChartFoot"));
   HDChartFoot->setAlignment(Qt::AlignCenter);
   HDChartFoot->setFont(Skin::uiFont(12, true));
-  HDChartFoot->setGeometry(0, 139, 300, 16);
+  HDChartFoot->setGeometry(0, kInfoPageHeight - 18, kChartWidth, 16);
   setTextColour(HDChartFoot, QColor(0, 128, 0));
+}
+
+void DiskPanel::shadeSlices() {
+  // One left-to-right gradient across the whole pie, ending in blue.
+  const QRectF plot = HDChart->chart()->plotArea();
+  const qreal diameter = kPieSize * std::min(plot.width(), plot.height());
+  const qreal left = plot.left() + kPieX * plot.width() - diameter / 2;
+  for (QPieSlice* slice : HDSeries->slices()) {
+    const QColor colour = slice->property(kSliceColour).value<QColor>();
+    QLinearGradient fill(left, 0, left + diameter, 0);
+    fill.setColorAt(0, colour);
+    fill.setColorAt(0.55, colour);
+    fill.setColorAt(1, QColor(0, 0, 255));
+    slice->setBrush(QBrush(fill));
+  }
 }
 
 QString DiskPanel::chartFooter() const { return HDChartFoot->text(); }
@@ -135,12 +165,14 @@ QString DiskPanel::chartFooter() const { return HDChartFoot->text(); }
 void DiskPanel::addSlice(double value, const QString& label, const QColor& colour) {
   // The legend reads "value label", for example "37.52 GB 已用空间".
   auto* slice = HDSeries->append(fixed2(value) + QLatin1Char(' ') + label, value);
-  QLinearGradient fill(0, 0, 1, 0);
-  fill.setCoordinateMode(QGradient::ObjectBoundingMode);
-  fill.setColorAt(0, colour);
-  fill.setColorAt(0.75, colour);
-  fill.setColorAt(1, QColor(0, 0, 255));
-  slice->setBrush(QBrush(fill));
+  slice->setProperty(kSliceColour, colour);
+  const int line = static_cast<int>(HDSeries->count()) - 1;
+  if (line < 2) {
+    QLabel* legend = legendLines_[line];
+    legend->setTextFormat(Qt::RichText);
+    legend->setText(QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
+                        .arg(colour.name(), slice->label().toHtmlEscaped()));
+  }
   slice->setPen(QPen(QColor(70, 90, 70), 1));
   slice->setLabelVisible(false);
 }
@@ -164,6 +196,7 @@ void DiskPanel::ShowDiskSpace() {
   HDSeries->clear();
   addSlice(rounded2((total - free) / kGigabyte), QStringLiteral("GB 已用空间"), QColor(0, 0, 255));
   addSlice(rounded2(free / kGigabyte), QStringLiteral("GB 剩余空间"), QColor(181, 255, 181));
+  shadeSlices();
   letters.chop(1);
   HDChartFoot->setText(QStringLiteral("(") + letters + QStringLiteral(")总计容量:") +
                        fixed2(total / kGigabyte) + QStringLiteral(" GB"));

@@ -49,7 +49,9 @@ class DiskPanel : public QWidget {
  private:
   void buildChart();
   void addSlice(double value, const QString& label, const QColor& colour);
+  void shadeSlices();
 
+  QLabel* legendLines_[2] = {};
   Platform platform_;
   std::shared_ptr<Prompts> prompts_;
 };

@@ -28,6 +28,7 @@ namespace {
 constexpr int kClientWidth = 663;
 constexpr int kClientHeight = 528;
 constexpr int kTrimIntervalMs = 5000;
+constexpr int kLinkMargin = 8;
 
 // The action labels of the pages that share the bold hover look and the description box.
 QStringList pageActionLabels() {
@@ -154,6 +155,12 @@ void TMainForm::buildFrame() {
   ActLabel39->setLinkTarget(kMakerWebSite);
   ActLabel40 = bottomLink("ActLabel40", QStringLiteral("访问『Norvane软件』"), 25, 521);
   ActLabel40->setLinkTarget(kMakerWebSite);
+  // The fallback fonts set Latin text wider than 宋体; keep the link inside the frame.
+  const int overhang = ActLabel40->geometry().right() - (kClientWidth - kLinkMargin);
+  if (overhang > 0) {
+    ActLabel40->move(ActLabel40->x() - overhang, ActLabel40->y());
+    ActLabel39->move(ActLabel39->x() - overhang, ActLabel39->y());
+  }
 }
 
 void TMainForm::buildPages() {
@@ -258,6 +265,12 @@ void TMainForm::openLink(const QString& target) {
 
 QString TMainForm::ConFileSize(std::int64_t bytes) {
   return QString::fromStdString(norvane::ConFileSize(bytes));
+}
+
+QString TMainForm::OpenDlgExecute() {
+  const QStringList files = prompts_->openFiles(this, QStringLiteral("选择文件"),
+                                                QStringLiteral("所有文件|*.*"), false);
+  return files.isEmpty() ? QString() : files.front();
 }
 
 void TMainForm::FormCreate() {

@@ -51,6 +51,9 @@ class TMainForm : public QWidget {
 
   static QString ConFileSize(std::int64_t bytes);
 
+  // OpenDlg: "选择文件", "所有文件|*.*", one file. "" when the user cancels.
+  QString OpenDlgExecute();
+
   // Handlers.
   void FormCreate();
   void FileBtnClick(QObject* sender);
