@@ -22,8 +22,9 @@ const QString kWhyText = QStringLiteral(
     "写）性能，增加系统的不稳定性。");
 
 const QString kIntroText = QStringLiteral(
-    "    Norvane磁盘清理可以帮助您有效的清理系统中的无用（垃圾）文件，为您节省硬盘的存储空间，同时，"
-    "在一定程度上缓解磁盘碎片的产生，提高硬盘的访问（读写）性能，增强系统的稳定性。");
+    "    Norvane磁盘清理可以帮助您有效的清理系统中的无用（垃圾）文件，"
+    "为您节省硬盘的存储空间，同时，在一定程度上缓解磁盘碎片的产生，"
+    "提高硬盘的访问（读写）性能，增强系统的稳定性。");
 
 struct Product {
   const char* caption;
@@ -123,9 +124,9 @@ AboutPage::AboutPage(const ImageList& images, QWidget* parent) : QWidget(parent)
       heading(GroupBox2, QStringLiteral("Label17"), QStringLiteral("其他软件："), QPoint(300, 104));
   for (int i = 0; i < 4; ++i) {
     const Product& product = kProducts[i];
-    ActionLabel* label =
-        link(GroupBox2, QStringLiteral("ActLabel%1").arg(45 + i), QString::fromUtf8(product.caption),
-             kMakerWebSite + QString::fromUtf8(product.page), QPoint(316, 126 + 22 * i));
+    ActionLabel* label = link(
+        GroupBox2, QStringLiteral("ActLabel%1").arg(45 + i), QString::fromUtf8(product.caption),
+        kMakerWebSite + QString::fromUtf8(product.page), QPoint(316, 126 + 22 * i));
     label->setHint(QString::fromUtf8(product.hint));
     label->setImage(&images, 29);
     productLinks[i] = label;

@@ -81,7 +81,8 @@ void ActionLabel::mouseReleaseEvent(QMouseEvent* event) {
   const bool wasPressed = pressed_;
   pressed_ = false;
   event->accept();
-  if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+  if (wasPressed && event->button() == Qt::LeftButton &&
+      rect().contains(event->position().toPoint()))
     click();
 }
 

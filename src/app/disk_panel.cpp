@@ -226,9 +226,8 @@ void DiskPanel::ShowRecyclebin() {
     return;
   }
   if (contents.items > 0)
-    Label12->setText(QStringLiteral("回收站共%1个项目,%2")
-                         .arg(contents.items)
-                         .arg(sizeText(contents.size)));
+    Label12->setText(
+        QStringLiteral("回收站共%1个项目,%2").arg(contents.items).arg(sizeText(contents.size)));
   else
     Label12->setText(QStringLiteral("回 收 站：空"));
 }

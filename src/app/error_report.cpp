@@ -7,8 +7,7 @@
 namespace norvane {
 
 QString errorReportText(const QString& message) {
-  if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-    return message + QLatin1Char('.');
+  if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');
   return message;
 }
 

@@ -10,8 +10,7 @@
 
 namespace norvane {
 
-TForm2::TForm2(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(kApplicationTitle);
 

@@ -169,7 +169,10 @@ void paintIcon(QPainter& p, int index) {
         const qreal a0 = i * M_PI / 8 - M_PI / 16, a1 = i * M_PI / 8 + M_PI / 16;
         const QPointF p0(8 + r * std::cos(a0), 8 + r * std::sin(a0));
         const QPointF p1(8 + r * std::cos(a1), 8 + r * std::sin(a1));
-        if (i == 0) gear.moveTo(p0); else gear.lineTo(p0);
+        if (i == 0)
+          gear.moveTo(p0);
+        else
+          gear.lineTo(p0);
         gear.lineTo(p1);
       }
       gear.closeSubpath();

@@ -145,7 +145,8 @@ void TMainForm::buildFrame() {
   setColour(HintLbl, QColor(40, 80, 40));
   HintLbl->move(569, 103);
 
-  Label3 = new QLabel(QStringLiteral("Copyright © 2005-2024 Norvane软件工作室  保留所有权利"), this);
+  Label3 =
+      new QLabel(QStringLiteral("Copyright © 2005-2024 Norvane软件工作室  保留所有权利"), this);
   Label3->setObjectName(QStringLiteral("Label3"));
   setColour(Label3, QColor(140, 140, 140));
   Label3->move(20, 505);
@@ -189,9 +190,7 @@ void TMainForm::buildPages() {
   diskPanel = startPage->diskPanel;
 }
 
-ActionLabel* TMainForm::label(const QString& name) const {
-  return findChild<ActionLabel*>(name);
-}
+ActionLabel* TMainForm::label(const QString& name) const { return findChild<ActionLabel*>(name); }
 
 void TMainForm::bindClick(ActionLabel* target, std::function<void(QObject*)> handler) {
   connect(target, &ActionLabel::clicked, this,
@@ -233,7 +232,8 @@ void TMainForm::wireHandlers() {
               &TMainForm::ActLabel42MouseLeave);
 
   for (int i = 2; i <= 5; ++i)
-    bindClick(label(QStringLiteral("ActLabel%1").arg(i)), [this](QObject* s) { ActLabel2Click(s); });
+    bindClick(label(QStringLiteral("ActLabel%1").arg(i)),
+              [this](QObject* s) { ActLabel2Click(s); });
   for (const char* name : {"ActLabel7", "ActLabel13", "ActLabel18", "ActLabel24", "ActLabel30"})
     bindClick(label(QString::fromLatin1(name)), [this](QObject* s) { ActLabel7Click(s); });
   for (const char* name : {"ActLabel9", "ActLabel11", "ActLabel16"})
@@ -268,8 +268,8 @@ QString TMainForm::ConFileSize(std::int64_t bytes) {
 }
 
 QString TMainForm::OpenDlgExecute() {
-  const QStringList files = prompts_->openFiles(this, QStringLiteral("选择文件"),
-                                                QStringLiteral("所有文件|*.*"), false);
+  const QStringList files =
+      prompts_->openFiles(this, QStringLiteral("选择文件"), QStringLiteral("所有文件|*.*"), false);
   return files.isEmpty() ? QString() : files.front();
 }
 

@@ -31,35 +31,50 @@ class NormalCursor {
 
 QMessageBox::Icon toQt(PromptIcon icon) {
   switch (icon) {
-    case PromptIcon::Information: return QMessageBox::Information;
-    case PromptIcon::Warning: return QMessageBox::Warning;
-    case PromptIcon::Error: return QMessageBox::Critical;
-    case PromptIcon::Question: return QMessageBox::Question;
-    case PromptIcon::None: break;
+    case PromptIcon::Information:
+      return QMessageBox::Information;
+    case PromptIcon::Warning:
+      return QMessageBox::Warning;
+    case PromptIcon::Error:
+      return QMessageBox::Critical;
+    case PromptIcon::Question:
+      return QMessageBox::Question;
+    case PromptIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons toQt(PromptButtons buttons) {
   switch (buttons) {
-    case PromptButtons::Ok: return QMessageBox::Ok;
-    case PromptButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case PromptButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case PromptButtons::Ok:
+      return QMessageBox::Ok;
+    case PromptButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case PromptButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
     case PromptButtons::YesNoCancel:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case PromptButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case PromptButtons::RetryCancel:
+      return QMessageBox::Retry | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
 
 PromptAnswer fromQt(int button, PromptButtons buttons) {
   switch (button) {
-    case QMessageBox::Ok: return PromptAnswer::Ok;
-    case QMessageBox::Yes: return PromptAnswer::Yes;
-    case QMessageBox::No: return PromptAnswer::No;
-    case QMessageBox::Retry: return PromptAnswer::Retry;
-    case QMessageBox::Cancel: return PromptAnswer::Cancel;
-    default: break;
+    case QMessageBox::Ok:
+      return PromptAnswer::Ok;
+    case QMessageBox::Yes:
+      return PromptAnswer::Yes;
+    case QMessageBox::No:
+      return PromptAnswer::No;
+    case QMessageBox::Retry:
+      return PromptAnswer::Retry;
+    case QMessageBox::Cancel:
+      return PromptAnswer::Cancel;
+    default:
+      break;
   }
   if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
   return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;

@@ -46,8 +46,8 @@ void paintMark(QPainter& p, const QRectF& r) {
   p.setPen(QPen(QColor(60, 90, 60), r.width() / 40));
   p.setBrush(metal);
   p.drawEllipse(r);
-  const QRectF hub = r.adjusted(r.width() * 0.38, r.height() * 0.38, -r.width() * 0.38,
-                                -r.height() * 0.38);
+  const QRectF hub =
+      r.adjusted(r.width() * 0.38, r.height() * 0.38, -r.width() * 0.38, -r.height() * 0.38);
   p.setBrush(QColor(90, 110, 90));
   p.drawEllipse(hub);
   QPainterPath sweep;

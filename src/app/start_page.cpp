@@ -86,10 +86,10 @@ StartPage::StartPage(const Platform& platform, std::shared_ptr<Prompts> prompts,
   commonFolderPage = ScanTargetPage::createCommonFolderPage(images, InfoNote);
   restartPage = new RestartPage(images, InfoNote);
   progressPage = new ScanProgressPage(images, InfoNote);
-  for (QWidget* page : {static_cast<QWidget*>(diskPanel), static_cast<QWidget*>(partitionPage),
-                        static_cast<QWidget*>(tempFolderPage),
-                        static_cast<QWidget*>(commonFolderPage),
-                        static_cast<QWidget*>(restartPage), static_cast<QWidget*>(progressPage)})
+  for (QWidget* page :
+       {static_cast<QWidget*>(diskPanel), static_cast<QWidget*>(partitionPage),
+        static_cast<QWidget*>(tempFolderPage), static_cast<QWidget*>(commonFolderPage),
+        static_cast<QWidget*>(restartPage), static_cast<QWidget*>(progressPage)})
     InfoNote->addWidget(page);
   InfoNote->setCurrentIndex(kDiskInfo);
 }

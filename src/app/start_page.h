@@ -34,13 +34,13 @@ class StartPage : public QWidget {
   QString infoPageCaption(int index) const;
 
   QWidget* ShortcutBox = nullptr;
-  ActionLabel* ActLabel1 = nullptr;         // "快捷方式"
-  ActionLabel* shortcuts[4] = {};           // ActLabel2 .. ActLabel5
+  ActionLabel* ActLabel1 = nullptr;  // "快捷方式"
+  ActionLabel* shortcuts[4] = {};    // ActLabel2 .. ActLabel5
   QLabel* shortcutPictures[4] = {};
-  ActionLabel* startLabels[4] = {};         // ActLabel35 .. ActLabel38
-  QLabel* Image4 = nullptr;                 // the description box's picture
-  QLabel* Label7 = nullptr;                 // the description text
-  QLabel* Label2 = nullptr;                 // heading of the information area
+  ActionLabel* startLabels[4] = {};  // ActLabel35 .. ActLabel38
+  QLabel* Image4 = nullptr;          // the description box's picture
+  QLabel* Label7 = nullptr;          // the description text
+  QLabel* Label2 = nullptr;          // heading of the information area
   QStackedWidget* InfoNote = nullptr;
 
   DiskPanel* diskPanel = nullptr;

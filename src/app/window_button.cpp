@@ -39,9 +39,10 @@ QToolButton* createWindowButton(QWidget* parent, const QString& objectName, Wind
                                                         : QStringLiteral("关闭"));
   const QString hover = kind == WindowButtonKind::Close ? QStringLiteral("rgba(220,60,40,200)")
                                                         : QStringLiteral("rgba(255,255,255,70)");
-  button->setStyleSheet(QStringLiteral("QToolButton { border: none; border-radius: 2px; padding: 0; }"
-                                       "QToolButton:hover { background: %1; }")
-                            .arg(hover));
+  button->setStyleSheet(
+      QStringLiteral("QToolButton { border: none; border-radius: 2px; padding: 0; }"
+                     "QToolButton:hover { background: %1; }")
+          .arg(hover));
   return button;
 }
 

@@ -14,7 +14,8 @@ RestartPage::RestartPage(const ImageList& images, QWidget* parent) : QWidget(par
   ReStar = createListView(this, QStringLiteral("ReStar"), {{QStringLiteral("文件"), 420}}, false);
   // The selection stays visible when the list loses the focus.
   QPalette pal = ReStar->palette();
-  pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+  pal.setColor(QPalette::Inactive, QPalette::Highlight,
+               pal.color(QPalette::Active, QPalette::Highlight));
   pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
                pal.color(QPalette::Active, QPalette::HighlightedText));
   ReStar->setPalette(pal);
@@ -22,8 +23,8 @@ RestartPage::RestartPage(const ImageList& images, QWidget* parent) : QWidget(par
 
   ActLabel21 = createCommandLabel(this, images, QStringLiteral("ActLabel21"),
                                   QStringLiteral("添加文件"), 13, QPoint(2, kInfoCommandY));
-  ActLabel22 = createCommandLabel(this, images, QStringLiteral("ActLabel22"), QStringLiteral("取消"),
-                                  14, QPoint(92, kInfoCommandY));
+  ActLabel22 = createCommandLabel(this, images, QStringLiteral("ActLabel22"),
+                                  QStringLiteral("取消"), 14, QPoint(92, kInfoCommandY));
   ActLabel20 = createCommandLabel(this, images, QStringLiteral("ActLabel20"),
                                   QStringLiteral("重启删除"), 16, QPoint(158, kInfoCommandY));
   ActLabel24 = createBackLabel(this, images, QStringLiteral("ActLabel24"));

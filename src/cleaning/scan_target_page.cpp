@@ -25,8 +25,9 @@ ScanTargetPage::ScanTargetPage(const ImageList& images, const Names& names, QWid
   fileTypesLabel = createCommandLabel(this, images, name(names.fileTypes),
                                       QStringLiteral("文件类型"), 5, QPoint(170, kInfoCommandY));
   if (names.addFolder != nullptr)
-    addFolderLabel = createCommandLabel(this, images, name(names.addFolder),
-                                        QStringLiteral("增加文件夹"), 13, QPoint(264, kInfoCommandY));
+    addFolderLabel =
+        createCommandLabel(this, images, name(names.addFolder), QStringLiteral("增加文件夹"), 13,
+                           QPoint(264, kInfoCommandY));
   backLabel = createBackLabel(this, images, name(names.back));
 }
 
@@ -47,17 +48,17 @@ ScanTargetPage* ScanTargetPage::createPartitionPage(const ImageList& images, QWi
 ScanTargetPage* ScanTargetPage::createFolderPage(const ImageList& images, const Names& names,
                                                  const char* listName, QWidget* parent) {
   auto* page = new ScanTargetPage(images, names, parent);
-  page->list = createListView(page, name(listName),
-                              {{QStringLiteral("文件夹"), 300}, {QStringLiteral("说明"), 130}}, true);
+  page->list = createListView(
+      page, name(listName), {{QStringLiteral("文件夹"), 300}, {QStringLiteral("说明"), 130}}, true);
   page->list->setGeometry(0, 0, kInfoPageWidth, kInfoListHeight);
   return page;
 }
 
 ScanTargetPage* ScanTargetPage::createTempFolderPage(const ImageList& images, QWidget* parent) {
-  return createFolderPage(
-      images,
-      {"TempFolderPage", "临时文件夹", "ActLabel14", "ActLabel11", "ActLabel12", "ActLabel13", nullptr},
-      "TempFolder", parent);
+  return createFolderPage(images,
+                          {"TempFolderPage", "临时文件夹", "ActLabel14", "ActLabel11", "ActLabel12",
+                           "ActLabel13", nullptr},
+                          "TempFolder", parent);
 }
 
 ScanTargetPage* ScanTargetPage::createCommonFolderPage(const ImageList& images, QWidget* parent) {

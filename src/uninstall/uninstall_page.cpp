@@ -19,8 +19,8 @@ UninstallPage::UninstallPage(const ImageList& images, QWidget* parent) : QWidget
   tips.setColor(QPalette::Base, tips.color(QPalette::ToolTipBase));
   UnList->setPalette(tips);
 
-  ActLabel33 = createCommandLabel(this, images, QStringLiteral("ActLabel33"), QStringLiteral("卸载"),
-                                  24, QPoint(12, 336));
+  ActLabel33 = createCommandLabel(this, images, QStringLiteral("ActLabel33"),
+                                  QStringLiteral("卸载"), 24, QPoint(12, 336));
   ActLabel34 = createCommandLabel(this, images, QStringLiteral("ActLabel34"),
                                   QStringLiteral("删除卸载信息"), 23, QPoint(84, 336));
 

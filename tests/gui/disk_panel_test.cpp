@@ -1,4 +1,6 @@
 // The disk and recycle-bin panel over fake drives and a fake trash.
+#include "app/disk_panel.h"
+
 #include <QChartView>
 #include <QLabel>
 #include <QLinearGradient>
@@ -8,7 +10,6 @@
 #include <memory>
 
 #include "app/action_label.h"
-#include "app/disk_panel.h"
 #include "app/image_list.h"
 #include "app/size_text.h"
 #include "support/fake_platform.h"
@@ -137,8 +138,8 @@ class DiskPanelTest : public QObject {
     QTest::newRow("cannot query") << false << 0 << qint64(3) << qint64(10) << "无法获取回收站信息";
     QTest::newRow("query fails") << true << 5 << qint64(3) << qint64(10) << "获取回收站信息错误";
     QTest::newRow("empty with a size") << true << 0 << qint64(0) << qint64(4096) << "回 收 站：空";
-    QTest::newRow("items of no size") << true << 0 << qint64(3) << qint64(0)
-                                      << "回收站共3个项目,0 byte";
+    QTest::newRow("items of no size")
+        << true << 0 << qint64(3) << qint64(0) << "回收站共3个项目,0 byte";
     QTest::newRow("items") << true << 0 << qint64(12) << qint64(3690987)
                            << "回收站共12个项目,3.52 MB";
   }

@@ -1,10 +1,11 @@
 // The general error report and the prompt plumbing around it.
+#include "app/error_report.h"
+
 #include <QTest>
 #include <QWidget>
 #include <memory>
 #include <stdexcept>
 
-#include "app/error_report.h"
 #include "app/qt_prompts.h"
 #include "platform/errors.h"
 #include "support/scripted_prompts.h"
@@ -19,17 +20,28 @@ class ErrorReportTest : public QObject {
   void fullStopRule_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("letter") << "abc" << "abc.";
-    QTest::newRow("full stop") << "abc." << "abc.";
-    QTest::newRow("exclamation sorts before") << "abc!" << "abc!";
-    QTest::newRow("hyphen sorts before") << "a-" << "a-";
-    QTest::newRow("blank") << "abc " << "abc ";
-    QTest::newRow("line break") << "abc\n" << "abc\n";
-    QTest::newRow("slash sorts after") << "a/" << "a/.";
-    QTest::newRow("digit") << "Code: 2" << "Code: 2.";
-    QTest::newRow("chinese") << "删除失败" << "删除失败.";
-    QTest::newRow("full-width mark") << "失败！" << "失败！.";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("letter") << "abc"
+                            << "abc.";
+    QTest::newRow("full stop") << "abc."
+                               << "abc.";
+    QTest::newRow("exclamation sorts before") << "abc!"
+                                              << "abc!";
+    QTest::newRow("hyphen sorts before") << "a-"
+                                         << "a-";
+    QTest::newRow("blank") << "abc "
+                           << "abc ";
+    QTest::newRow("line break") << "abc\n"
+                                << "abc\n";
+    QTest::newRow("slash sorts after") << "a/"
+                                       << "a/.";
+    QTest::newRow("digit") << "Code: 2"
+                           << "Code: 2.";
+    QTest::newRow("chinese") << "删除失败"
+                             << "删除失败.";
+    QTest::newRow("full-width mark") << "失败！"
+                                     << "失败！.";
   }
   void fullStopRule() {
     QFETCH(QString, message);
@@ -71,11 +83,14 @@ class ErrorReportTest : public QObject {
   void fileFiltersForTheToolkit_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
-    QTest::newRow("all files") << "所有文件|*.*" << "所有文件 (*)";
+    QTest::newRow("all files") << "所有文件|*.*"
+                               << "所有文件 (*)";
     QTest::newRow("two entries") << "文本|*.txt;*.log|所有文件|*.*"
                                  << "文本 (*.txt *.log);;所有文件 (*)";
-    QTest::newRow("no pattern") << "任意|" << "任意 (*)";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("no pattern") << "任意|"
+                                << "任意 (*)";
+    QTest::newRow("empty") << ""
+                           << "";
   }
   void fileFiltersForTheToolkit() {
     QFETCH(QString, filter);

@@ -1,12 +1,12 @@
 // The skinned dialog frame.
+#include "app/form2.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-
-#include "app/form2.h"
 
 using namespace norvane;
 

@@ -1,5 +1,7 @@
 // The main window: start state, places, function and information page changes, hover texts,
 // links, the drag strip, the window buttons, the trim timer and the general error report.
+#include "app/main_form.h"
+
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTest>
@@ -9,7 +11,6 @@
 #include <memory>
 
 #include "app/action_label.h"
-#include "app/main_form.h"
 #include "app/maker.h"
 #include "app/skin.h"
 #include "gui_test_helpers.h"
@@ -168,9 +169,12 @@ class MainFormTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("icon");
-    QTest::newRow("FileBtn") << "FileBtn" << "文件清理" << 0 << 0;
-    QTest::newRow("RegBtn") << "RegBtn" << "文件夹统计" << 1 << 19;
-    QTest::newRow("SoftBtn") << "SoftBtn" << "软件卸载" << 2 << 2;
+    QTest::newRow("FileBtn") << "FileBtn"
+                             << "文件清理" << 0 << 0;
+    QTest::newRow("RegBtn") << "RegBtn"
+                            << "文件夹统计" << 1 << 19;
+    QTest::newRow("SoftBtn") << "SoftBtn"
+                             << "软件卸载" << 2 << 2;
   }
   void functionButtonsSwitchPagesAndHint() {
     QFETCH(QString, button);
@@ -234,10 +238,14 @@ class MainFormTest : public QObject {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("back");
-    QTest::newRow("my computer") << "ActLabel2" << 1 << "我的电脑" << "ActLabel7";
-    QTest::newRow("temp folders") << "ActLabel3" << 2 << "临时文件夹" << "ActLabel13";
-    QTest::newRow("common folders") << "ActLabel4" << 3 << "常用文件夹" << "ActLabel18";
-    QTest::newRow("restart") << "ActLabel5" << 4 << "重启删除" << "ActLabel24";
+    QTest::newRow("my computer") << "ActLabel2" << 1 << "我的电脑"
+                                 << "ActLabel7";
+    QTest::newRow("temp folders") << "ActLabel3" << 2 << "临时文件夹"
+                                  << "ActLabel13";
+    QTest::newRow("common folders") << "ActLabel4" << 3 << "常用文件夹"
+                                    << "ActLabel18";
+    QTest::newRow("restart") << "ActLabel5" << 4 << "重启删除"
+                             << "ActLabel24";
   }
   void shortcutsOpenTheirPagesAndBackReturns() {
     QFETCH(QString, shortcut);
@@ -264,9 +272,15 @@ class MainFormTest : public QObject {
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("fileTypes");
-    QTest::newRow("my computer") << "ActLabel2" << "ActLabel9" << "ActLabel8";
-    QTest::newRow("temp folders") << "ActLabel3" << "ActLabel11" << "ActLabel12";
-    QTest::newRow("common folders") << "ActLabel4" << "ActLabel16" << "ActLabel17";
+    QTest::newRow("my computer") << "ActLabel2"
+                                 << "ActLabel9"
+                                 << "ActLabel8";
+    QTest::newRow("temp folders") << "ActLabel3"
+                                  << "ActLabel11"
+                                  << "ActLabel12";
+    QTest::newRow("common folders") << "ActLabel4"
+                                    << "ActLabel16"
+                                    << "ActLabel17";
   }
   void settingsLabelsOpenTheSettingsOnTheirTab() {
     QFETCH(QString, shortcut);
@@ -334,11 +348,10 @@ class MainFormTest : public QObject {
   }
 
   void functionButtonsAndBottomLinksHover() {
-    for (QWidget* w : {static_cast<QWidget*>(form->FileBtn), static_cast<QWidget*>(form->RegBtn),
-                       static_cast<QWidget*>(form->SoftBtn),
-                       static_cast<QWidget*>(form->ActLabel6),
-                       static_cast<QWidget*>(form->ActLabel39),
-                       static_cast<QWidget*>(form->ActLabel40)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(form->FileBtn), static_cast<QWidget*>(form->RegBtn),
+          static_cast<QWidget*>(form->SoftBtn), static_cast<QWidget*>(form->ActLabel6),
+          static_cast<QWidget*>(form->ActLabel39), static_cast<QWidget*>(form->ActLabel40)}) {
       hover(w);
       QVERIFY2(w->font().bold() && w->font().underline(), qPrintable(w->objectName()));
       unhover(w);
@@ -436,11 +449,10 @@ class MainFormTest : public QObject {
 
  private:
   void FileBtnHoverAll() {
-    for (QWidget* w : {static_cast<QWidget*>(form->FileBtn), static_cast<QWidget*>(form->RegBtn),
-                       static_cast<QWidget*>(form->SoftBtn),
-                       static_cast<QWidget*>(form->ActLabel6),
-                       static_cast<QWidget*>(form->ActLabel39),
-                       static_cast<QWidget*>(form->ActLabel40)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(form->FileBtn), static_cast<QWidget*>(form->RegBtn),
+          static_cast<QWidget*>(form->SoftBtn), static_cast<QWidget*>(form->ActLabel6),
+          static_cast<QWidget*>(form->ActLabel39), static_cast<QWidget*>(form->ActLabel40)})
       hover(w);
   }
 };

@@ -43,8 +43,9 @@ int main(int argc, char* argv[]) {
     form.InfoNote->setCurrentIndex(page);
     if (page == 1) {
       auto* list = form.findChild<QTreeWidget*>(QStringLiteral("HDList"));
-      auto* row = new QTreeWidgetItem(list, {QStringLiteral("(/)ROOT"), QStringLiteral("总大小:58.37 GB"),
-                                             QStringLiteral("可用空间:21.04 GB")});
+      auto* row =
+          new QTreeWidgetItem(list, {QStringLiteral("(/)ROOT"), QStringLiteral("总大小:58.37 GB"),
+                                     QStringLiteral("可用空间:21.04 GB")});
       row->setCheckState(0, Qt::Checked);
       row->setIcon(0, form.ImgBtnPng.icon(7));
     }

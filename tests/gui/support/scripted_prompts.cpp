@@ -16,8 +16,8 @@ PromptAnswer ScriptedPrompts::messageBox(QWidget* owner, const QString& text,
   return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;
 }
 
-QStringList ScriptedPrompts::openFiles(QWidget* owner, const QString& title,
-                                       const QString& filter, bool multiSelect) {
+QStringList ScriptedPrompts::openFiles(QWidget* owner, const QString& title, const QString& filter,
+                                       bool multiSelect) {
   asked_.push_back({AskedPrompt::Kind::OpenFiles, owner, filter, title, PromptIcon::None,
                     PromptButtons::Ok, multiSelect});
   if (files_.empty()) {
