@@ -1,9 +1,13 @@
 #include "app/qt_prompts.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <optional>
 
 namespace norvane {
@@ -102,6 +106,15 @@ QStringList QtPrompts::openFiles(QWidget* owner, const QString& title, const QSt
 QString QtPrompts::chooseFolder(QWidget* owner, const QString& title) {
   NormalCursor normal;
   return QFileDialog::getExistingDirectory(owner, title);
+}
+
+void QtPrompts::installTranslations(QApplication& app) {
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(translator);
+  else
+    delete translator;
 }
 
 QString QtPrompts::toQtFilter(const QString& filter) {

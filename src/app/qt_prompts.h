@@ -2,6 +2,8 @@
 // Prompts shown with the toolkit's own message boxes and file dialogs.
 #include "app/prompts.h"
 
+class QApplication;
+
 namespace norvane {
 
 class QtPrompts : public Prompts {
@@ -11,6 +13,9 @@ class QtPrompts : public Prompts {
   QStringList openFiles(QWidget* owner, const QString& title, const QString& filter,
                         bool multiSelect) override;
   QString chooseFolder(QWidget* owner, const QString& title) override;
+
+  // The toolkit's own dialogs (button texts, file dialogs) in Chinese, like the rest.
+  static void installTranslations(QApplication& app);
 
   // "所有文件|*.*" -> "所有文件 (*)". "*.*" means every file, dotless names too.
   static QString toQtFilter(const QString& filter);

@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QLabel>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <memory>
 
 #include "app/action_label.h"
 #include "app/form2.h"
 #include "app/main_form.h"
+#include "app/qt_prompts.h"
 #include "app/skin.h"
 #include "support/scripted_prompts.h"
 
@@ -21,6 +23,7 @@ int main(int argc, char* argv[]) {
   if (argc != 2) return 2;
   const QDir out(QString::fromLocal8Bit(argv[1]));
   Skin::applyApplicationLook(app);
+  QtPrompts::installTranslations(app);
 
   auto prompts = std::make_shared<test::ScriptedPrompts>();
   TMainForm form(makeHostPlatform(), prompts);
@@ -62,5 +65,16 @@ int main(int argc, char* argv[]) {
   dialog.FrmCaption->setText(QStringLiteral("文件列表"));
   dialog.show();
   save(&dialog, QStringLiteral("7-dialog"));
+
+  // A message box as the program shows it: grabbed, then answered.
+  QtPrompts real;
+  QTimer::singleShot(200, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      save(box, QStringLiteral("8-message"));
+      box->close();
+    }
+  });
+  real.messageBox(&form, QStringLiteral("回收站清理成功！"), QStringLiteral("提示"),
+                  PromptIcon::Information, PromptButtons::Ok);
   return 0;
 }
