@@ -18,6 +18,8 @@
 #include "app/skin.h"
 #include "app/start_page.h"
 #include "app/window_button.h"
+#include "cleaning/restart_queue.h"
+#include "cleaning/scan_targets.h"
 #include "stats/stats_page.h"
 #include "uninstall/uninstall_page.h"
 
@@ -72,6 +74,8 @@ TMainForm::TMainForm(Platform platform, std::shared_ptr<Prompts> prompts, MainFo
   buildFrame();
   buildPages();
   wireHandlers();
+  scanTargets = new ScanTargets(*this);
+  restartQueue = new RestartQueue(*this);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -26,6 +26,8 @@ class ActionLabel;
 class DiskPanel;
 class DragStrip;
 class Prompts;
+class RestartQueue;
+class ScanTargets;
 class StartPage;
 class StatsPage;
 class UninstallPage;
@@ -110,6 +112,9 @@ class TMainForm : public QWidget {
   QLabel* Label2 = nullptr;
   QLabel* Label7 = nullptr;
   DiskPanel* diskPanel = nullptr;
+  // Commands of the target lists and of the restart queue.
+  ScanTargets* scanTargets = nullptr;
+  RestartQueue* restartQueue = nullptr;
 
  private:
   void buildFrame();

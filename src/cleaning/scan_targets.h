@@ -1,0 +1,41 @@
+#pragma once
+// The three target lists of the information area ("我的电脑", "临时文件夹", "常用文件夹"):
+// rebuilt with every row checked each time their page is entered, and "增加文件夹". Installs
+// itself as the main window's page refresh and partition-list filler unless those hooks are
+// already set.
+#include <QObject>
+
+class QTreeWidget;
+
+namespace norvane {
+
+class TMainForm;
+
+class ScanTargets : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ScanTargets(TMainForm& form);
+
+  // Clears `list` and adds one checked row per fixed partition, its drive number as item data
+  // (Qt::UserRole of column 0).
+  void FillPartitionList(QTreeWidget* list);
+  void rebuildTempFolder();
+  void rebuildDailyList();
+  // What entering information page `page` refreshes (pages 1 to 3; others nothing).
+  void refreshPage(int page);
+
+  // "增加文件夹": asks for a folder and a description and appends them as a checked row.
+  void ActLabel19Click(QObject* sender);
+
+  QTreeWidget* HDList = nullptr;
+  QTreeWidget* TempFolder = nullptr;
+  QTreeWidget* DailyList = nullptr;
+
+ private:
+  void appendFolderRow(QTreeWidget* list, const QString& folder, const QString& description);
+
+  TMainForm& form_;
+};
+
+}  // namespace norvane
