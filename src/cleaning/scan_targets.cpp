@@ -91,7 +91,8 @@ void ScanTargets::rebuildTempFolder() {
   const std::vector<FolderRow> rows = tempFolderRows(*form_.platform().shellFolders);
   UpdatesHeld held(TempFolder);
   TempFolder->clear();
-  for (const FolderRow& row : rows) appendFolderRow(TempFolder, qs(row.folder), qs(row.description));
+  for (const FolderRow& row : rows)
+    appendFolderRow(TempFolder, qs(row.folder), qs(row.description));
 }
 
 void ScanTargets::rebuildDailyList() {

@@ -31,10 +31,14 @@ class ShellFoldersWithSlash : public FakeShellFolders {
   std::string tempFolder() override { return "/var/tmp/"; }
   std::string specialFolder(int csidl) override {
     switch (csidl) {
-      case CSIDL_INTERNET_CACHE: return "/home/u/.cache";
-      case CSIDL_PERSONAL: return "/home/u/文档";
-      case CSIDL_APPDATA: return "/home/u/.config";
-      default: return {};
+      case CSIDL_INTERNET_CACHE:
+        return "/home/u/.cache";
+      case CSIDL_PERSONAL:
+        return "/home/u/文档";
+      case CSIDL_APPDATA:
+        return "/home/u/.config";
+      default:
+        return {};
     }
   }
 };
@@ -114,12 +118,11 @@ class CleaningPagesTest : public QObject {
     label("ActLabel2")->click();
     QTreeWidget* list = form->scanTargets->HDList;
     QCOMPARE(form->Label2->text(), QStringLiteral("我的电脑"));
-    QCOMPARE(rowTexts(list, 0),
-             (QStringList{QStringLiteral("(/)ROOT"), QStringLiteral("(/home/)"),
-                          QStringLiteral("(/srv/)")}));
-    QCOMPARE(rowTexts(list, 1), (QStringList{QStringLiteral("总大小:100.00 GB"),
-                                             QStringLiteral("总大小:2.00 KB"),
-                                             QStringLiteral("总大小:-1 byte")}));
+    QCOMPARE(rowTexts(list, 0), (QStringList{QStringLiteral("(/)ROOT"), QStringLiteral("(/home/)"),
+                                             QStringLiteral("(/srv/)")}));
+    QCOMPARE(rowTexts(list, 1),
+             (QStringList{QStringLiteral("总大小:100.00 GB"), QStringLiteral("总大小:2.00 KB"),
+                          QStringLiteral("总大小:-1 byte")}));
     QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("可用空间:40.00 GB"));
     QCOMPARE(list->topLevelItem(1)->data(0, Qt::UserRole).toInt(), 4);
     QVERIFY(allChecked(list));
@@ -138,9 +141,9 @@ class CleaningPagesTest : public QObject {
   void folderListsHoldTheirFixedRows() {
     enter(StartPage::kTempFolders);
     QTreeWidget* temp = form->scanTargets->TempFolder;
-    QCOMPARE(rowTexts(temp, 0), (QStringList{QStringLiteral("/var/tmp"),
-                                             QStringLiteral("/home/u/.cache"), QString(),
-                                             QStringLiteral("/usr/Prefetch")}));
+    QCOMPARE(rowTexts(temp, 0),
+             (QStringList{QStringLiteral("/var/tmp"), QStringLiteral("/home/u/.cache"), QString(),
+                          QStringLiteral("/usr/Prefetch")}));
     QCOMPARE(rowTexts(temp, 1),
              (QStringList{QStringLiteral("临时文件夹"), QStringLiteral("IE临时文件夹"),
                           QStringLiteral("IE Cookies"), QStringLiteral("预存取文件夹")}));
@@ -158,13 +161,17 @@ class CleaningPagesTest : public QObject {
   void addedFolderIsTheLastRowUntilThePageIsEnteredAgain() {
     enter(StartPage::kCommonFolders);
     QTreeWidget* common = form->scanTargets->DailyList;
-    prompts->chooseFolder(QStringLiteral("/data/x y"));
-    whenModal<TForm5>([](TForm5* add) {
+    whenModal<TForm5>([this](TForm5* add) {
       QCOMPARE(add->FrmCaption->text(), QStringLiteral("增加文件夹"));
       QCOMPARE(add->LabeledEdit1->EditLabel->text(), QStringLiteral("文件夹："));
       QCOMPARE(add->LabeledEdit2->EditLabel->text(), QStringLiteral("描述："));
       QVERIFY(add->PushButton3->isVisible());
       QCOMPARE(add->LabeledEdit1->geometry().right() + 1, add->PushButton3->x());
+      add->LabeledEdit1->setText(QStringLiteral("typed"));
+      add->PushButton3->click();  // cancelled: the field keeps its text
+      QCOMPARE(add->LabeledEdit1->text(), QStringLiteral("typed"));
+      QCOMPARE(prompts->last().caption, QStringLiteral("选择文件夹"));
+      prompts->chooseFolder(QStringLiteral("/data/x y"));
       add->PushButton3->click();
       add->LabeledEdit2->setText(QStringLiteral(" mine "));
       add->PushButton1->click();
@@ -205,8 +212,9 @@ class CleaningPagesTest : public QObject {
     label("ActLabel20")->click();
     QCOMPARE(restartDelete->paths, (std::vector<std::string>(2, "/tmp/a b.tmp")));
     QCOMPARE(prompts->asked().size(), size_t(1));
-    QCOMPARE(prompts->last().text, QStringLiteral("建议您关闭其他正在运行的程序，立即重新启动计算机。"
-                                                  "\r\n\r\n您现在是否立即重新启动？"));
+    QCOMPARE(prompts->last().text,
+             QStringLiteral("建议您关闭其他正在运行的程序，立即重新启动计算机。"
+                            "\r\n\r\n您现在是否立即重新启动？"));
     QCOMPARE(prompts->last().caption, QStringLiteral("提示"));
     QCOMPARE(prompts->last().icon, PromptIcon::Question);
     QCOMPARE(prompts->last().buttons, PromptButtons::YesNo);

@@ -1,4 +1,4 @@
-// The settings dialog and the add dialog: what "Setup.ini" gives the controls, what saving
+// The settings dialog and its add dialog: what "Setup.ini" gives the controls, what saving
 // writes, "默认设置", adding a type, and a failed write.
 #include "cleaning/form4.h"
 
@@ -34,13 +34,10 @@ std::string readFile(const std::string& path) {
   return text.str();
 }
 
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
 QString optionBits(const TForm4& form) {
   QString bits;
-  for (QCheckBox* box : form.Optichk) bits += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+  for (QCheckBox* box : form.Optichk)
+    bits += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
   return bits;
 }
 
@@ -86,9 +83,10 @@ class Form4Test : public QObject {
   }
 
   void readsOptionValuesAndASingleFileType() {
-    writeFile(ini,
-              "[scanset]\noptichk1=2\nOptichk2=-1\nOptichk3=0x10\nOptichk4=yes\nOptichk5=\n"
-              "Optichk6=0\nOptichk8=$1\nFileType=1\nPushButton1=1\n[FileList]\n日志文件=*.log;\n");
+    dir->writeFile(
+        "Setup.ini",
+        "[scanset]\noptichk1=2\nOptichk2=-1\nOptichk3=0x10\nOptichk4=yes\nOptichk5=\n"
+        "Optichk6=0\nOptichk8=$1\nFileType=1\nPushButton1=1\n[FileList]\n日志文件=*.log;\n");
     auto form = create();
     // Optichk7 has no key and keeps its state; keys naming no option are ignored.
     QCOMPARE(optionBits(*form), QStringLiteral("11100001"));
@@ -119,7 +117,7 @@ class Form4Test : public QObject {
   }
 
   void defaultSettingsRemovesTheFileButKeepsTheDisplay() {
-    writeFile(ini, "[ScanSet]\nOptichk5=1\n[FileList]\nA=*.a;\n");
+    dir->writeFile("Setup.ini", "[ScanSet]\nOptichk5=1\n[FileList]\nA=*.a;\n");
     auto form = create();
     form->show();
     form->ActLabel2->click();
@@ -137,7 +135,8 @@ class Form4Test : public QObject {
     form->ActLabel1->click();
     QVERIFY(form->isVisible());
     QCOMPARE(prompts->asked().size(), size_t(1));
-    QCOMPARE(prompts->last().text, QStringLiteral("Unable to write to %1.").arg(QString::fromStdString(ini)));
+    QCOMPARE(prompts->last().text,
+             QStringLiteral("Unable to write to %1.").arg(QString::fromStdString(ini)));
     QCOMPARE(prompts->last().icon, PromptIcon::Error);
   }
 
@@ -165,17 +164,6 @@ class Form4Test : public QObject {
     QCOMPARE(added->text(0), QStringLiteral("备份"));
     QCOMPARE(added->text(1), QStringLiteral("*.bk1;"));
     QCOMPARE(added->checkState(0), Qt::Checked);
-  }
-
-  void browseFillsTheFirstFieldOnlyWhenAFolderIsChosen() {
-    TForm5 add(*prompts);
-    add.LabeledEdit1->setText(QStringLiteral("before"));
-    add.PushButton3Click(add.PushButton3);
-    QCOMPARE(add.LabeledEdit1->text(), QStringLiteral("before"));
-    prompts->chooseFolder(QStringLiteral("/data/my folder"));
-    add.PushButton3Click(add.PushButton3);
-    QCOMPARE(add.LabeledEdit1->text(), QStringLiteral("/data/my folder"));
-    QCOMPARE(prompts->last().caption, QStringLiteral("选择文件夹"));
   }
 
   void opensOnTheAskedPageAndTheTabsSwitchPages() {
