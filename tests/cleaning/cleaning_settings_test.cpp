@@ -15,13 +15,6 @@ namespace {
 
 using test::TempDir;
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(CleaningSettingsTest, SavingTheBuiltInStateWritesTheKnownFile) {
   TempDir dir;
   const std::string path = settingsPath(dir.path());
@@ -39,7 +32,7 @@ TEST(CleaningSettingsTest, SavingTheBuiltInStateWritesTheKnownFile) {
       "备份文件=*.bak;*.old;*.prv;~*.*;\r\n"
       "临时文件=*.tmp;*.temp;*.??$;*.~*;*._mp;*.$$$;*.---;*.@@@;*.dmp;mscreate.dir;\r\n"
       "日志文件=*.log;\r\n",
-      slurp(path));
+      test::readWholeFile(path));
 }
 
 TEST(CleaningSettingsTest, BuiltInMasksJoinToTheScanPatternList) {
@@ -140,7 +133,7 @@ TEST(CleaningSettingsTest, DuplicateDescriptionsKeepOneKeyWithTheLaterMasksAtThe
   CleaningSettings s;
   s.types = {{"dup", "*.one;", true}, {"mid", "*.mid;", true}, {"DUP", "*.two;", true}};
   saveCleaningSettings(path, s);
-  const std::string text = slurp(path);
+  const std::string text = test::readWholeFile(path);
   EXPECT_NE(text.find("[FileList]\r\ndup=*.two;\r\nmid=*.mid;\r\n"), std::string::npos) << text;
   CleaningSettings restarted = defaultCleaningSettings();
   loadCleaningSettings(path, restarted);
@@ -186,7 +179,7 @@ TEST(CleaningSettingsTest, SavingToAnUnwritablePlaceRaisesUnableToWrite) {
   } catch (const NorvaneError& e) {
     EXPECT_EQ("Unable to write to " + path, std::string(e.what()));
   }
-  EXPECT_EQ("[ScanSet]\r\nOptichk1=0\r\n", slurp(path));
+  EXPECT_EQ("[ScanSet]\r\nOptichk1=0\r\n", test::readWholeFile(path));
 
   const std::string blocked = dir.writeFile("file", "") + "/Setup.ini";
   EXPECT_THROW(saveCleaningSettings(blocked, defaultCleaningSettings()), NorvaneError);

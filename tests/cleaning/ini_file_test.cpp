@@ -19,13 +19,6 @@ namespace {
 
 using test::TempDir;
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(IniFileTest, NewFileGetsCrlfLinesAndNewSectionsAtTheEnd) {
   TempDir dir;
   const std::string path = dir / "Setup.ini";
@@ -35,7 +28,7 @@ TEST(IniFileTest, NewFileGetsCrlfLinesAndNewSectionsAtTheEnd) {
   ASSERT_EQ(0, ini.writeString("ScanSet", "Optichk2", "0"));
   ASSERT_EQ(0, ini.writeString("FileList", "日志文件", "*.log;"));
   EXPECT_EQ("[ScanSet]\r\nOptichk1=1\r\nOptichk2=0\r\n\r\n[FileList]\r\n日志文件=*.log;\r\n",
-            slurp(path));
+            test::readWholeFile(path));
   EXPECT_TRUE(IniFile(path).fileExisted());
 }
 
@@ -48,7 +41,7 @@ TEST(IniFileTest, RewrittenKeyKeepsItsLineAndNewKeyEndsItsSection) {
   ASSERT_EQ(0, ini.writeString("A", "new", "n"));
   ASSERT_EQ(0, ini.writeString("b", "w", "4"));
   // Line endings of an LF file stay LF; the comment and the second [A] are untouched.
-  EXPECT_EQ("; settings\n[A]\nx=9\ny=2\nnew=n\n\n[B]\nz=3\nw=4\n[A]\nx=shadowed\n", slurp(path));
+  EXPECT_EQ("; settings\n[A]\nx=9\ny=2\nnew=n\n\n[B]\nz=3\nw=4\n[A]\nx=shadowed\n", test::readWholeFile(path));
   IniFile again(path);
   EXPECT_EQ("9", again.readString("A", "x"));
   EXPECT_EQ((std::vector<std::string>{"A", "B"}), again.readSections());
@@ -84,7 +77,7 @@ TEST(IniFileTest, ReadsLikeTheProfileFunctions) {
 
   // Appending after a last line without a line ending gives that line one first.
   ASSERT_EQ(0, ini.writeString("next", "k2", "v2"));
-  EXPECT_EQ("[next]\r\nk=v\r\nk2=v2\r\n", slurp(path).substr(slurp(path).find("[next]")));
+  EXPECT_EQ("[next]\r\nk=v\r\nk2=v2\r\n", test::readWholeFile(path).substr(test::readWholeFile(path).find("[next]")));
 }
 
 TEST(IniFileTest, IntegersInDecimalAndBothHexForms) {
@@ -142,7 +135,7 @@ TEST(IniFileTest, AwkwardKeysAndValuesRoundTripWhileOrdinaryOnesStayLiteral) {
   for (std::size_t i = 0; i < keys.size(); ++i)
     EXPECT_EQ(values[i], ini.readString("S", keys[i])) << i;
 
-  const std::string text = slurp(path);
+  const std::string text = test::readWholeFile(path);
   EXPECT_NE(text.find("\r\n100%=z\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nplain key=y\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\n帮助文件缓存=x\r\n"), std::string::npos);
@@ -171,7 +164,7 @@ TEST(IniFileTest, CrlfAndByteOrderMarkAreKept) {
   IniFile ini(path);
   EXPECT_EQ("1", ini.readString("S", "k"));
   ASSERT_EQ(0, ini.writeString("S", "k2", "2"));
-  EXPECT_EQ("\xEF\xBB\xBF[S]\r\nk=1\r\nk2=2\r\n", slurp(path));
+  EXPECT_EQ("\xEF\xBB\xBF[S]\r\nk=1\r\nk2=2\r\n", test::readWholeFile(path));
 }
 
 TEST(IniFileTest, Cp936FileIsReadAndRewrittenAsUtf8) {
@@ -185,7 +178,7 @@ TEST(IniFileTest, Cp936FileIsReadAndRewrittenAsUtf8) {
   EXPECT_EQ((std::vector<std::string>{"帮助文件缓存"}), ini.readSectionKeys("FileList"));
   EXPECT_EQ("*.gid;", ini.readString("FileList", "帮助文件缓存"));
   ASSERT_EQ(0, ini.writeString("FileList", "图象缓存", "Thumbs.db;"));
-  EXPECT_EQ("[FileList]\r\n帮助文件缓存=*.gid;\r\n图象缓存=Thumbs.db;\r\n", slurp(path));
+  EXPECT_EQ("[FileList]\r\n帮助文件缓存=*.gid;\r\n图象缓存=Thumbs.db;\r\n", test::readWholeFile(path));
   EXPECT_FALSE(IniFile(path).decodedAsCp936());
 }
 
@@ -252,7 +245,7 @@ TEST(IniFileTest, FailedWriteLeavesFileAndObjectUnchanged) {
   EXPECT_NE(0, ini.writeString("S", "new", "3"));
   EXPECT_NE(0, ini.writeString("T", "new", "3"));
   EXPECT_EQ("[S]\nk=1", ini.serialize());
-  EXPECT_EQ("[S]\nk=1", slurp(path));
+  EXPECT_EQ("[S]\nk=1", test::readWholeFile(path));
   EXPECT_EQ("1", ini.readString("S", "k"));
 
   // A folder that is really a file.
@@ -287,7 +280,7 @@ TEST(IniFileTest, ReadOnlyFolderFailsForNewFilesButAWritableFileIsRewrittenInPla
     return 0;
   });
   EXPECT_EQ(0, status);
-  EXPECT_EQ("[S]\nk=2\n", slurp(existing));
+  EXPECT_EQ("[S]\nk=2\n", test::readWholeFile(existing));
 }
 
 }  // namespace

@@ -21,13 +21,6 @@ namespace {
 
 using test::TempDir;
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 bool present(const std::string& path) {
   struct stat st;
   return lstat(path.c_str(), &st) == 0;
@@ -67,7 +60,7 @@ TEST(PendingDeleteListTest, AppendIsDurableOrderedAndDropsATornTail) {
   // A writer that died mid-line left "/x/thr"; the next append must not extend it.
   { std::ofstream(list.path(), std::ios::app) << "/x/thr"; }
   ASSERT_EQ(0, list.append("/x/four"));
-  EXPECT_EQ("/x/one\n/x/two\\nlines\n/x/four\n", slurp(list.path()));
+  EXPECT_EQ("/x/one\n/x/two\\nlines\n/x/four\n", test::readWholeFile(list.path()));
   EXPECT_EQ(EINVAL, list.append(""));
 }
 
@@ -228,7 +221,7 @@ TEST(RestartDeleteTest, RegistersTheResolvedPathAndInstallsTheAutostartEntry) {
   const std::string expected = std::string(resolved) + "/locked.tmp";
   EXPECT_EQ((std::vector<std::string>{expected, expected}), list.entries());
 
-  const std::string entry = slurp(dir / "config/autostart/norvane-pending-delete.desktop");
+  const std::string entry = test::readWholeFile(dir / "config/autostart/norvane-pending-delete.desktop");
   EXPECT_NE(std::string::npos, entry.find("[Desktop Entry]\nType=Application\n"));
   EXPECT_NE(std::string::npos, entry.find("\nExec=" + desktopExecLine(restart.setup()) + "\n"));
   EXPECT_NE(std::string::npos, entry.find(restart.setup().listPath));
@@ -244,7 +237,7 @@ TEST(RestartDeleteTest, RootInstallsAnEnabledSystemdUnit) {
   ASSERT_TRUE(restart.DeleteOnRestart(file));
 
   const std::string unitPath = setup.systemdUnitDir + "/norvane-pending-delete.service";
-  const std::string unit = slurp(unitPath);
+  const std::string unit = test::readWholeFile(unitPath);
   EXPECT_NE(std::string::npos, unit.find("Type=oneshot\n"));
   EXPECT_NE(std::string::npos, unit.find("WantedBy=multi-user.target\n"));
   EXPECT_NE(std::string::npos, unit.find("ExecStart=" + systemdExecLine(setup) + "\n"));

@@ -24,11 +24,6 @@ namespace {
 
 constexpr unsigned kUid = 1000;
 
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 bool hasNoEntries(const std::string& dir) { return fs::is_empty(dir); }
 
 // Runs `body` without root's power to read anything, so permission checks apply: in a child
@@ -113,8 +108,8 @@ TEST_F(TrashFixture, EmptyingRemovesEverythingButNeverFollowsALinkOut) {
   EXPECT_TRUE(hasNoEntries(home + "/files"));
   EXPECT_TRUE(hasNoEntries(home + "/info"));
   EXPECT_FALSE(fs::exists(home + "/directorysizes"));
-  EXPECT_EQ(readAll(sentinel), "keep me");
-  EXPECT_EQ(readAll(tmp / "outside/folder/precious.dat"), std::string(4096, 'p'));
+  EXPECT_EQ(norvane::test::readWholeFile(sentinel), "keep me");
+  EXPECT_EQ(norvane::test::readWholeFile(tmp / "outside/folder/precious.dat"), std::string(4096, 'p'));
 
   TrashContents c;
   ASSERT_EQ(trash().query(c), 0);
@@ -168,8 +163,8 @@ TEST_F(TrashFixture, TrashFoldersThatAreLinksAreSkipped) {
   ASSERT_EQ(trash({top}).query(c), 0);
   EXPECT_EQ(c.items, 0);
   EXPECT_EQ(trash({top}).empty(), 0);
-  EXPECT_EQ(readAll(tmp / "elsewhere/files/victim"), "data");
-  EXPECT_EQ(readAll(tmp / "elsewhere/files2/victim2"), "data2");
+  EXPECT_EQ(norvane::test::readWholeFile(tmp / "elsewhere/files/victim"), "data");
+  EXPECT_EQ(norvane::test::readWholeFile(tmp / "elsewhere/files2/victim2"), "data2");
 
   // The home trash itself as a link.
   fs::remove_all(tmp / "home/.local/share/Trash");
@@ -177,7 +172,7 @@ TEST_F(TrashFixture, TrashFoldersThatAreLinksAreSkipped) {
   ASSERT_EQ(trash().query(c), 0);
   EXPECT_EQ(c.items, 0);
   EXPECT_EQ(trash().empty(), 0);
-  EXPECT_EQ(readAll(tmp / "elsewhere/files/victim"), "data");
+  EXPECT_EQ(norvane::test::readWholeFile(tmp / "elsewhere/files/victim"), "data");
 }
 
 TEST_F(TrashFixture, NoTrashAtAllIsAnEmptyTrash) {

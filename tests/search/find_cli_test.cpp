@@ -28,11 +28,6 @@ struct CliResult {
   }
 };
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 CliResult runFind(const TempDir& scratch, std::vector<std::string> args) {
   args.insert(args.begin(), NORVANE_FIND_EXE);
   std::vector<char*> argv;
@@ -51,8 +46,8 @@ CliResult runFind(const TempDir& scratch, std::vector<std::string> args) {
     run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   posix_spawn_file_actions_destroy(&actions);
-  run.out = slurp(outPath);
-  run.err = slurp(errPath);
+  run.out = test::readWholeFile(outPath);
+  run.err = test::readWholeFile(errPath);
   return run;
 }
 

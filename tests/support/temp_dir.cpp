@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -41,6 +42,13 @@ std::string TempDir::makeDir(const std::string& relative) const {
   fs::path p = fs::path(path_) / relative;
   fs::create_directories(p);
   return p.string();
+}
+
+std::string readWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
 }
 
 }  // namespace norvane::test

@@ -26,4 +26,7 @@ class TempDir {
   std::string path_;
 };
 
+// The whole content of a file, byte for byte ("" when it can't be read).
+std::string readWholeFile(const std::string& path);
+
 }  // namespace norvane::test
