@@ -11,9 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "app/action_label.h"
 #include "cleaning/form5.h"
@@ -26,13 +24,6 @@ using namespace norvane;
 using namespace norvane::test;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 QString optionBits(const TForm4& form) {
   QString bits;
@@ -79,7 +70,7 @@ class Form4Test : public QObject {
     expected += "\r\n[FileList]\r\n";  // a new section follows a blank line
     for (const auto& type : builtInFileTypes())
       expected += type.description + "=" + type.masks + "\r\n";
-    QCOMPARE(QString::fromStdString(readFile(ini)), QString::fromStdString(expected));
+    QCOMPARE(QString::fromStdString(readWholeFile(ini)), QString::fromStdString(expected));
   }
 
   void readsOptionValuesAndASingleFileType() {
