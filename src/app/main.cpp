@@ -7,7 +7,10 @@
 #include "app/qt_prompts.h"
 #include "app/skin.h"
 #include "cleaning/cleaning_settings.h"
+#include "cleaning/form3.h"
 #include "cleaning/form4.h"
+#include "cleaning/junk_scan.h"
+#include "cleaning/restart_queue.h"
 #include "platform/platform.h"
 
 int main(int argc, char* argv[]) {
@@ -18,9 +21,19 @@ int main(int argc, char* argv[]) {
 
   auto prompts = std::make_shared<norvane::QtPrompts>();
   norvane::TMainForm mainForm(norvane::makeHostPlatform(), prompts);
+  // The scan and the deletion read the settings dialog's controls each time they run.
+  norvane::TForm4* form4 = nullptr;
+  const auto currentSettings = [&form4] {
+    return form4 != nullptr ? form4->currentSettings() : norvane::defaultCleaningSettings();
+  };
+  // The file-list dialog, hidden until a scan offers it, and the junk scan that fills it.
+  auto* form3 = new norvane::TForm3(mainForm.platform().fileOps, mainForm.platform().restartDelete,
+                                    prompts, currentSettings, &mainForm);
+  auto* junkScan = new norvane::JunkScan(mainForm, *form3, currentSettings);
+  junkScan->setAddRestartFile([&mainForm] { mainForm.restartQueue->ActLabel21Click(); });
   // The settings dialog lives for the whole run; creating it loads "Setup.ini" beside the
   // program.
-  auto* form4 = new norvane::TForm4(
+  form4 = new norvane::TForm4(
       norvane::settingsPath(QCoreApplication::applicationDirPath().toStdString()), prompts,
       &mainForm);
   mainForm.hooks().showSettings = [form4](int page) { form4->showModalOnPage(page); };
