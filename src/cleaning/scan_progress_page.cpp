@@ -38,6 +38,12 @@ ScanProgressPage::ScanProgressPage(const ImageList& images, QWidget* parent) : Q
   ActLabel31 = createCommandLabel(this, images, QStringLiteral("ActLabel31"),
                                   QStringLiteral("打开文件列表"), 11, QPoint(92, kInfoCommandY));
   ActLabel30 = createBackLabel(this, images, QStringLiteral("ActLabel30"));
+  // Stop and back are switched off in turn while a scan runs: show which one is off.
+  for (ActionLabel* label : {ActLabel29, ActLabel30}) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
+    label->setPalette(pal);
+  }
 }
 
 }  // namespace norvane

@@ -266,6 +266,20 @@ class JunkScanTest : public QObject {
     QCOMPARE(addFile, 1);
   }
 
+  void partitionScanCoversTheCheckedDrivesOnly() {
+    dir->writeFile("tree/c/one.tmp", "1");
+    dir->writeFile("tree/d/two.tmp", "2");
+    fakes.volumes->add('C', {tree + "c/", 100, 50, "SYS"});
+    fakes.volumes->add('D', {tree + "d/", 100, 50, "DATA"});
+    label("ActLabel2")->click();  // "我的电脑" fills HDList, every row checked
+    QTreeWidget* drives = form->startPage->partitionPage->list;
+    QCOMPARE(drives->topLevelItemCount(), 2);
+    drives->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    label("ActLabel10")->click();
+    QCOMPARE(scan->FindFile.Criteria().Files().Location(), tree + "c/;");
+    QCOMPARE(listedNames(), std::set<std::string>{"one.tmp"});
+  }
+
   void stopAndASecondStartDuringAScan() {
     makeDeepTree(6);
     addCommonFolder(tree);
