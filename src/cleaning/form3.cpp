@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
 #include <cerrno>
 
 #include "app/action_label.h"
@@ -71,7 +72,11 @@ TForm3::TForm3(std::shared_ptr<FileOps> fileOps, std::shared_ptr<RestartDelete> 
   FileList->header()->setSectionsClickable(false);
   FileList->header()->setSectionsMovable(false);
   FileList->header()->setStretchLastSection(false);
-  const int widths[FoundFileModel::kColumnCount] = {100, 320, 80, 120};
+  // The time column is 120 px for 宋体; a wider fallback font would cut the time off, so it
+  // grows to fit a full date and time and the location column gives up what it takes.
+  const int timeWidth = std::max(
+      120, FileList->fontMetrics().horizontalAdvance(QStringLiteral("2088/12/28 23:59:59")) + 14);
+  const int widths[FoundFileModel::kColumnCount] = {100, 320 - (timeWidth - 120), 80, timeWidth};
   for (int c = 0; c < FoundFileModel::kColumnCount; ++c)
     FileList->header()->resizeSection(c, widths[c]);
   // The selection stays visible when the list has no focus.
