@@ -11,6 +11,7 @@
 
 #include "app/about_page.h"
 #include "app/action_label.h"
+#include "app/page_commands.h"
 #include "app/disk_panel.h"
 #include "app/drag_strip.h"
 #include "app/maker.h"
@@ -48,15 +49,6 @@ void setColour(QWidget* w, const QColor& colour) {
   QPalette pal = w->palette();
   pal.setColor(QPalette::WindowText, colour);
   w->setPalette(pal);
-}
-
-void setFontLook(QObject* sender, bool bold, bool underline) {
-  auto* widget = qobject_cast<QWidget*>(sender);
-  if (widget == nullptr) return;
-  QFont f = widget->font();
-  f.setBold(bold);
-  f.setUnderline(underline);
-  widget->setFont(f);
 }
 
 }  // namespace
@@ -292,9 +284,9 @@ void TMainForm::FileBtnClick(QObject* sender) {
   PageNote->setCurrentIndex(button->tag());
 }
 
-void TMainForm::FileBtnMouseEnter(QObject* sender) { setFontLook(sender, true, true); }
+void TMainForm::FileBtnMouseEnter(QObject* sender) { setLabelLook(sender, true, true); }
 
-void TMainForm::FileBtnMouseLeave(QObject* sender) { setFontLook(sender, true, false); }
+void TMainForm::FileBtnMouseLeave(QObject* sender) { setLabelLook(sender, true, false); }
 
 void TMainForm::PageNotePageChanged(QObject*) {
   if (PageNote->currentIndex() == kStatsPage && hooks_.fillPartitionList)
@@ -336,24 +328,24 @@ void TMainForm::ActLabel8Click(QObject*) {
 }
 
 void TMainForm::ActLabel2MouseEnter(QObject* sender) {
-  setFontLook(sender, true, false);
+  setLabelLook(sender, true, false);
   auto* hovered = qobject_cast<ActionLabel*>(sender);
   const QString hint = hovered != nullptr ? hovered->hint() : QString();
   Label7->setText(hint.isEmpty() ? kApplicationTitle : hint);
 }
 
-void TMainForm::ActLabel2MouseLeave(QObject* sender) { setFontLook(sender, false, false); }
+void TMainForm::ActLabel2MouseLeave(QObject* sender) { setLabelLook(sender, false, false); }
 
 void TMainForm::ActLabel42MouseEnter(QObject* sender) {
   auto* widget = qobject_cast<QWidget*>(sender);
   if (widget == nullptr) return;
-  setFontLook(sender, widget->font().bold(), true);
+  setLabelLook(sender, widget->font().bold(), true);
 }
 
 void TMainForm::ActLabel42MouseLeave(QObject* sender) {
   auto* widget = qobject_cast<QWidget*>(sender);
   if (widget == nullptr) return;
-  setFontLook(sender, widget->font().bold(), false);
+  setLabelLook(sender, widget->font().bold(), false);
 }
 
 void TMainForm::Label1MouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {

@@ -1,6 +1,8 @@
 #include "app/page_commands.h"
 
+#include <QFont>
 #include <QPalette>
+#include <QWidget>
 
 #include "app/action_label.h"
 #include "app/skin.h"
@@ -17,6 +19,15 @@ ActionLabel* createCommandLabel(QWidget* parent, const ImageList& images, const 
   label->setPalette(pal);
   label->move(at);
   return label;
+}
+
+void setLabelLook(QObject* label, bool bold, bool underline) {
+  auto* widget = qobject_cast<QWidget*>(label);
+  if (widget == nullptr) return;
+  QFont f = widget->font();
+  f.setBold(bold);
+  f.setUnderline(underline);
+  widget->setFont(f);
 }
 
 ActionLabel* createBackLabel(QWidget* parent, const ImageList& images, const QString& objectName) {

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 
+class QObject;
 class QWidget;
 
 namespace norvane {
@@ -18,6 +19,9 @@ inline constexpr int kInfoCommandY = 139;
 
 ActionLabel* createCommandLabel(QWidget* parent, const ImageList& images, const QString& objectName,
                                 const QString& caption, int imageIndex, QPoint at);
+
+// The hover look of a label: bold and/or underlined text. Does nothing for a non-widget.
+void setLabelLook(QObject* label, bool bold, bool underline = false);
 
 // The "返回" label at the bottom right of an information page.
 ActionLabel* createBackLabel(QWidget* parent, const ImageList& images, const QString& objectName);

@@ -10,9 +10,9 @@
 #include <cerrno>
 
 #include "app/action_label.h"
+#include "app/page_commands.h"
 #include "app/prompts.h"
 #include "app/size_text.h"
-#include "app/skin.h"
 #include "cleaning/found_file_model.h"
 #include "cleaning/time_slice.h"
 #include "platform/errors.h"
@@ -26,14 +26,6 @@ constexpr int kClientHeight = 529;
 constexpr int kCommandY = 500;
 constexpr int kCheckedRunMaximum = 100;
 constexpr int kOptichk8 = 7;
-
-void setBold(QObject* sender, bool bold) {
-  auto* widget = qobject_cast<QWidget*>(sender);
-  if (widget == nullptr) return;
-  QFont f = widget->font();
-  f.setBold(bold);
-  widget->setFont(f);
-}
 
 }  // namespace
 
@@ -107,14 +99,8 @@ TForm3::TForm3(std::shared_ptr<FileOps> fileOps, std::shared_ptr<RestartDelete> 
 }
 
 ActionLabel* TForm3::commandLabel(const char* name, const QString& caption, int icon, int x) {
-  auto* label = new ActionLabel(caption, this);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setImage(&images_, icon);
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, Skin::textGreen());
-  label->setPalette(pal);
-  label->move(x, kCommandY);
-  return label;
+  return createCommandLabel(this, images_, QString::fromLatin1(name), caption, icon,
+                            QPoint(x, kCommandY));
 }
 
 void TForm3::bindCommand(ActionLabel* label, void (TForm3::*handler)(QObject*)) {
@@ -130,9 +116,9 @@ void TForm3::ActLabel2Click(QObject*) { model_->checkAll(); }
 
 void TForm3::ActLabel3Click(QObject*) { model_->invertChecks(); }
 
-void TForm3::ActLabel23MouseEnter(QObject* sender) { setBold(sender, true); }
+void TForm3::ActLabel23MouseEnter(QObject* sender) { setLabelLook(sender, true); }
 
-void TForm3::ActLabel23MouseLeave(QObject* sender) { setBold(sender, false); }
+void TForm3::ActLabel23MouseLeave(QObject* sender) { setLabelLook(sender, false); }
 
 void TForm3::deleteFiles(bool all) {
   // A click that arrives while a run lets the interface breathe would walk the same rows

@@ -8,8 +8,8 @@
 #include <QTreeWidget>
 
 #include "app/action_label.h"
+#include "app/page_commands.h"
 #include "app/list_views.h"
-#include "app/skin.h"
 #include "cleaning/form5.h"
 #include "cleaning/labeled_edit.h"
 
@@ -23,14 +23,6 @@ const QRect kNoteRect(16, 74, 536, 308);
 constexpr int kCommandY = 400;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-void setBold(QObject* sender, bool bold) {
-  auto* widget = qobject_cast<QWidget*>(sender);
-  if (widget == nullptr) return;
-  QFont f = widget->font();
-  f.setBold(bold);
-  widget->setFont(f);
-}
 
 }  // namespace
 
@@ -84,14 +76,7 @@ TForm4::TForm4(std::string settingsFile, std::shared_ptr<Prompts> prompts, QWidg
 
 ActionLabel* TForm4::commandLabel(const char* name, const QString& caption, int icon,
                                   QWidget* parent, QPoint at) {
-  auto* label = new ActionLabel(caption, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setImage(&images_, icon);
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, Skin::textGreen());
-  label->setPalette(pal);
-  label->move(at);
-  return label;
+  return createCommandLabel(parent, images_, QString::fromLatin1(name), caption, icon, at);
 }
 
 void TForm4::buildOptionsPage() {
@@ -202,8 +187,8 @@ void TForm4::ActLabel3Click(QObject*) {
                              dialog.LabeledEdit2->text().toStdString()));
 }
 
-void TForm4::ActLabel2MouseEnter(QObject* sender) { setBold(sender, true); }
+void TForm4::ActLabel2MouseEnter(QObject* sender) { setLabelLook(sender, true); }
 
-void TForm4::ActLabel2MouseLeave(QObject* sender) { setBold(sender, false); }
+void TForm4::ActLabel2MouseLeave(QObject* sender) { setLabelLook(sender, false); }
 
 }  // namespace norvane
