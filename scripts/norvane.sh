@@ -5,11 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Real package names only: dpkg never reports a virtual package (libqt6charts6-dev) as
+# installed, and Qt Charts' CMake package needs the Qt OpenGL development files, which apt
+# only recommends.
 packages=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6svg6-dev libgl-dev
-  libcurl4-openssl-dev libblkid-dev libsystemd-dev
-  libgtest-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
+  libcurl4-openssl-dev libblkid-dev libsystemd-dev libsodium-dev
+  libgtest-dev libcpp-httplib-dev minisign
   fonts-noto-cjk qt6-translations-l10n
   xvfb xauth
 )
@@ -21,7 +24,13 @@ install_missing() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "Missing Debian packages; install them as root, then run this again: apt-get install ${missing[*]}" >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
   "${sudo[@]}" apt-get update
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
