@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -14,6 +15,11 @@
 #include "app/main_form.h"
 #include "app/qt_prompts.h"
 #include "app/skin.h"
+#include "cleaning/form3.h"
+#include "cleaning/form4.h"
+#include "cleaning/form5.h"
+#include "cleaning/found_file_model.h"
+#include "cleaning/labeled_edit.h"
 #include "support/scripted_prompts.h"
 
 using namespace norvane;
@@ -65,6 +71,41 @@ int main(int argc, char* argv[]) {
   dialog.FrmCaption->setText(QStringLiteral("文件列表"));
   dialog.show();
   save(&dialog, QStringLiteral("7-dialog"));
+
+  // The dialogs of the cleaning pages, shown without a modal run.
+  TForm3 fileList(nullptr, nullptr, prompts, nullptr, &form);
+  fileList.model().append("/home/user/", "notes.tmp", 2048, 0x58A4B9E0);
+  fileList.model().append("/home/user/.cache/", "thumbs.db", 123456, 0x58A4B9E0);
+  fileList.model().publishPending();
+  fileList.show();
+  save(&fileList, QStringLiteral("9-file-list"));
+  fileList.hide();
+  TForm4 settings(out.filePath(QStringLiteral("no-such-folder/Setup.ini")).toStdString(), prompts,
+                  &form);
+  settings.show();
+  save(&settings, QStringLiteral("10-settings-options"));
+  settings.TabSet->setCurrentIndex(1);
+  save(&settings, QStringLiteral("11-settings-types"));
+  settings.hide();
+  {
+    TForm5 add(*prompts, &form);
+    add.show();
+    save(&add, QStringLiteral("12-add-type"));
+  }
+  {
+    // The same dialog as the common-folder page's "增加文件夹" sets it up.
+    TForm5 add(*prompts, &form);
+    add.FrmCaption->setText(QStringLiteral("增加文件夹"));
+    add.PushButton3->show();
+    add.LabeledEdit1->EditLabel->setText(QStringLiteral("文件夹："));
+    add.LabeledEdit1->EditLabel->adjustSize();
+    add.LabeledEdit2->EditLabel->setText(QStringLiteral("描述："));
+    add.LabeledEdit2->EditLabel->adjustSize();
+    add.LabeledEdit1->resize(add.LabeledEdit1->width() - add.PushButton3->width(),
+                             add.LabeledEdit1->height());
+    add.show();
+    save(&add, QStringLiteral("13-add-folder"));
+  }
 
   // A message box as the program shows it: grabbed, then answered.
   QtPrompts real;
