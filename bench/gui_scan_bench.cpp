@@ -19,15 +19,15 @@
 #include <memory>
 #include <string>
 
-#include "app/action_label.h"
-#include "app/main_form.h"
-#include "app/prompts.h"
-#include "app/start_page.h"
-#include "cleaning/cleaning_settings.h"
-#include "cleaning/form3.h"
-#include "cleaning/found_file_model.h"
-#include "cleaning/junk_scan.h"
-#include "cleaning/scan_target_page.h"
+#include "gui/widgets/action_label.h"
+#include "gui/shell/main_window.h"
+#include "gui/widgets/prompts.h"
+#include "gui/shell/start_page.h"
+#include "core/cleaning/cleaning_settings.h"
+#include "gui/cleaning/file_list_dialog.h"
+#include "gui/cleaning/found_file_model.h"
+#include "gui/cleaning/junk_scan.h"
+#include "gui/cleaning/scan_target_page.h"
 
 using namespace norvane;
 

@@ -10,17 +10,17 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "app/action_label.h"
-#include "app/form2.h"
-#include "app/main_form.h"
-#include "app/qt_prompts.h"
-#include "app/skin.h"
-#include "cleaning/form3.h"
-#include "cleaning/form4.h"
-#include "cleaning/form5.h"
-#include "cleaning/found_file_model.h"
-#include "cleaning/labeled_edit.h"
-#include "support/scripted_prompts.h"
+#include "gui/widgets/action_label.h"
+#include "gui/shell/dialog_frame.h"
+#include "gui/shell/main_window.h"
+#include "gui/widgets/qt_prompts.h"
+#include "gui/widgets/skin.h"
+#include "gui/cleaning/file_list_dialog.h"
+#include "gui/cleaning/cleaning_settings_dialog.h"
+#include "gui/cleaning/add_entry_dialog.h"
+#include "gui/cleaning/found_file_model.h"
+#include "gui/widgets/labeled_edit.h"
+#include "support/gui/scripted_prompts.h"
 
 using namespace norvane;
 

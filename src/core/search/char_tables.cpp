@@ -1,0 +1,35 @@
+#include "core/search/char_tables.h"
+
+namespace norvane {
+
+namespace {
+
+constexpr TCharMap makeIdentity() {
+  TCharMap map{};
+  for (int b = 0; b < 256; ++b) map[b] = static_cast<unsigned char>(b);
+  return map;
+}
+
+constexpr TCharMap makeLowerCase() {
+  TCharMap map = makeIdentity();
+  for (int b = 'A'; b <= 'Z'; ++b) map[b] = static_cast<unsigned char>(b - 'A' + 'a');
+  return map;
+}
+
+constexpr std::array<bool, 256> makeDelimiters() {
+  std::array<bool, 256> set{};
+  for (int b = 0; b < 256; ++b) {
+    bool alnum = (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') ||
+                 b >= 0x80;
+    set[b] = !alnum;
+  }
+  return set;
+}
+
+}  // namespace
+
+constinit const TCharMap IdentityMap = makeIdentity();
+constinit const TCharMap LowerCaseMap = makeLowerCase();
+constinit const std::array<bool, 256> WordDelimiters = makeDelimiters();
+
+}  // namespace norvane

@@ -1,0 +1,48 @@
+#pragma once
+// Which folders and name masks a search covers.
+#include <cstdint>
+#include <string>
+
+#include "core/search/persistent.h"
+#include "core/search/search_types.h"
+
+namespace norvane {
+
+class TFileCriteria : public TPersistent {
+ public:
+  const char* ClassName() const override { return "TFileCriteria"; }
+  void Assign(const TPersistent* Source) override;
+  using TPersistent::Assign;
+
+  // Name masks separated by ";".
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& value) { fileName_ = value; }
+  // Folders separated by ";", each optionally prefixed by "<" or ">".
+  const std::string& Location() const { return location_; }
+  void SetLocation(const std::string& value) { location_ = value; }
+  // One folder-and-mask per line, optionally prefixed by "<" or ">".
+  const TStringList& Included() const { return included_; }
+  TStringList& Included() { return included_; }
+  void SetIncluded(const TStringList& value) { included_ = value; }
+  // One exclusion pattern per line.
+  const TStringList& Excluded() const { return excluded_; }
+  TStringList& Excluded() { return excluded_; }
+  void SetExcluded(const TStringList& value) { excluded_ = value; }
+  bool Subfolders() const { return subfolders_; }
+  void SetSubfolders(bool value) { subfolders_ = value; }
+  std::uint16_t MinLevel() const { return minLevel_; }
+  void SetMinLevel(std::uint16_t value) { minLevel_ = value; }
+  std::uint16_t MaxLevel() const { return maxLevel_; }
+  void SetMaxLevel(std::uint16_t value) { maxLevel_ = value; }
+
+ private:
+  std::string fileName_;
+  std::string location_;
+  TStringList included_;
+  TStringList excluded_;
+  bool subfolders_ = true;
+  std::uint16_t minLevel_ = 0;
+  std::uint16_t maxLevel_ = 0;
+};
+
+}  // namespace norvane

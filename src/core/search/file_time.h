@@ -1,0 +1,22 @@
+#pragma once
+// File times as the user sees them: converted to local time.
+#include <cstdint>
+
+#include "core/search/search_types.h"
+
+namespace norvane {
+
+// Local date-time of a UTC file time, to the millisecond.
+TDateTime FileTimeToLocalDateTime(TFileTime time);
+
+// Local time packed as a DOS date (high 16 bits) and time (low 16 bits, two-second steps).
+// Times outside 1980..2107, which that packing cannot hold, are clamped to its ends.
+std::int32_t FileTimeToLocalDosTime(TFileTime time);
+
+// File time of a UTC instant given in seconds (and nanoseconds) since 1970.
+TFileTime unixToFileTime(std::int64_t seconds, std::uint32_t nanoseconds = 0);
+
+// Calendar date of a day count since 1970-01-01 (proleptic Gregorian).
+void civilFromDays(std::int64_t days, int& year, unsigned& month, unsigned& day);
+
+}  // namespace norvane

@@ -1,0 +1,17 @@
+#include "core/search/search_criteria.h"
+
+namespace norvane {
+
+void TSearchCriteria::Assign(const TPersistent* Source) {
+  auto* source = dynamic_cast<const TSearchCriteria*>(Source);
+  if (!source) return TPersistent::Assign(Source);
+  if (source == this) return;
+  files_.Assign(&source->files_);
+  attribute_.Assign(&source->attribute_);
+  attributeEx_.Assign(&source->attributeEx_);
+  timeStamp_.Assign(&source->timeStamp_);
+  size_.Assign(&source->size_);
+  content_.Assign(&source->content_);
+}
+
+}  // namespace norvane

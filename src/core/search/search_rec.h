@@ -1,0 +1,30 @@
+#pragma once
+// The file information a search hands to its match handler.
+#include <cstdint>
+#include <string>
+
+#include "core/search/search_types.h"
+
+namespace norvane {
+
+// The platform's raw find data of one entry.
+struct TWin32FindData {
+  std::uint32_t dwFileAttributes = 0;
+  TFileTime ftCreationTime = 0;
+  TFileTime ftLastAccessTime = 0;
+  TFileTime ftLastWriteTime = 0;
+  std::uint32_t nFileSizeHigh = 0;
+  std::uint32_t nFileSizeLow = 0;
+  std::string cFileName;
+  std::string cAlternateFileName;  // no short names on this platform: always empty
+};
+
+struct TSearchRec {
+  std::int32_t Time = 0;  // last write, local, as DOS date (high half) and time (low half)
+  std::int64_t Size = 0;
+  std::uint32_t Attr = 0;
+  std::string Name;  // without path
+  TWin32FindData FindData;
+};
+
+}  // namespace norvane

@@ -1,0 +1,54 @@
+#pragma once
+// The walk of one search over its target folders. Each folder is listed once; its masks are
+// served from that listing (last mask first, entries in listing order), then its sub-folders
+// are entered depth-first in listing order. The walk keeps its own stack, so tree depth is
+// bounded by neither the call stack nor the path length.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/directory_reader.h"
+#include "core/search/search_rec.h"
+#include "core/search/target_folder.h"
+
+namespace norvane {
+
+class TFindFile;
+
+class SearchWalk {
+ public:
+  SearchWalk(TFindFile& owner, DirectoryReader& reader) : owner_(owner), reader_(reader) {}
+  ~SearchWalk();
+  // Walks every target, oldest first, until the search is aborted.
+  void run();
+
+ private:
+  struct Frame {
+    std::unique_ptr<Directory> directory;  // null when the folder could not be opened
+    DirectoryListing listing;
+    std::vector<FileRecord> records;
+    std::vector<std::uint8_t> recordState;  // 0 not looked up, 1 present, 2 gone
+    std::size_t folderLength = 0;
+    std::size_t nextEntry = 0;
+    bool walkSubfolders = false;
+  };
+
+  void searchTarget(const TTargetFolder& target);
+  // Announces the folder on top of the stack, reports its matches and decides whether its
+  // sub-folders are walked.
+  void enterFolder(const TTargetFolder& target);
+  bool lookUp(Frame& frame, std::size_t entry);
+  void push(std::unique_ptr<Directory> directory);
+  void pop();
+  void unwind();
+
+  TFindFile& owner_;
+  DirectoryReader& reader_;
+  std::vector<Frame> frames_;
+  std::size_t depth_ = 0;  // frames in use
+  std::string folder_;
+  TSearchRec record_;
+};
+
+}  // namespace norvane

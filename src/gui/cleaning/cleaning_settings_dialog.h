@@ -1,0 +1,76 @@
+#pragma once
+// The settings dialog "清理设置": the eight cleaning options and the junk file types. Created
+// once at start-up, it lives for the whole run and its controls are the live settings: the
+// scan and the deletion read them through currentSettings() each time they run. "Setup.ini"
+// only makes them survive a restart.
+#include <QString>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "gui/shell/error_report.h"
+#include "gui/shell/dialog_frame.h"
+#include "gui/widgets/image_list.h"
+#include "core/cleaning/cleaning_settings.h"
+
+class QCheckBox;
+class QStackedWidget;
+class QTabBar;
+class QTreeWidget;
+
+namespace norvane {
+
+class ActionLabel;
+class Prompts;
+
+class TForm4 : public TForm2 {
+  Q_OBJECT
+
+ public:
+  // Notebook pages (and tabs).
+  enum Page { kSetupPage = 0, kFileTypePage = 1 };
+
+  // `settingsFile` is the full path of "Setup.ini"; creating the dialog loads it.
+  TForm4(std::string settingsFile, std::shared_ptr<Prompts> prompts, QWidget* parent = nullptr);
+
+  const std::string& settingsFile() const { return settingsFile_; }
+
+  // The options and file types on display right now, with the rows' check states.
+  CleaningSettings currentSettings() const;
+
+  // Shows the dialog modally on a page, then closes it (the "设置" and "文件类型" commands).
+  void showModalOnPage(int page);
+
+  void FormCreate();
+  void LoadSettings();
+  void SaveSettings();
+  void TabSetClick(QObject* sender);
+  void ActLabel1Click(QObject* sender);  // "保存设置"
+  void ActLabel2Click(QObject* sender);  // "默认设置"
+  void ActLabel3Click(QObject* sender);  // "增加新类型"
+  void ActLabel2MouseEnter(QObject* sender);
+  void ActLabel2MouseLeave(QObject* sender);
+
+  QTabBar* TabSet = nullptr;
+  QStackedWidget* SetNote = nullptr;
+  std::array<QCheckBox*, kOptionCount> Optichk{};  // Optichk1 .. Optichk8
+  QTreeWidget* FileType = nullptr;
+  ActionLabel* ActLabel1 = nullptr;
+  ActionLabel* ActLabel2 = nullptr;
+  ActionLabel* ActLabel3 = nullptr;
+
+ private:
+  void buildOptionsPage();
+  void buildFileTypePage();
+  ActionLabel* commandLabel(const char* name, const QString& caption, int icon, QWidget* parent,
+                            QPoint at);
+  void showSettings(const CleaningSettings& settings);
+  void appendFileType(const norvane::FileType& type);
+
+  std::string settingsFile_;
+  std::shared_ptr<Prompts> prompts_;
+  ErrorReport errorReport_;
+  ImageList images_;
+};
+
+}  // namespace norvane

@@ -1,0 +1,258 @@
+#include "gui/cleaning/found_file_model.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <QTime>
+#include <algorithm>
+#include <cstring>
+
+#include "core/shared/size_text.h"
+
+namespace norvane {
+
+namespace {
+
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+const char* const kHeaders[FoundFileModel::kColumnCount] = {"文件", "位置", "大小", "修改时间"};
+
+// The locale's long time format without its time-zone part, which a file time doesn't carry.
+QString longTimeFormat(const QLocale& locale) {
+  const QString format = locale.timeFormat(QLocale::LongFormat);
+  QString out;
+  bool quoted = false;
+  for (QChar c : format) {
+    if (c == u'\'') quoted = !quoted;
+    if (!quoted && c == u't') continue;
+    out += c;
+  }
+  return out.simplified();
+}
+
+QString fromBytes(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+FoundFileModel::FoundFileModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+FoundFileModel::~FoundFileModel() = default;
+
+const char* FoundFileModel::store(std::string_view text) {
+  if (text.empty()) return "";
+  if (text.size() > blockLeft_) {
+    const std::size_t size = std::max(kBlockSize, text.size());
+    blocks_.push_back(std::make_unique<char[]>(size));
+    blockBytes_ += size;
+    blockFree_ = blocks_.back().get();
+    blockLeft_ = size;
+  }
+  char* copy = blockFree_;
+  std::memcpy(copy, text.data(), text.size());
+  blockFree_ += text.size();
+  blockLeft_ -= text.size();
+  return copy;
+}
+
+std::uint32_t FoundFileModel::intern(std::string_view folder) {
+  // Matches come folder by folder: most rows share the previous row's folder.
+  if (lastFolder_ < folders_.size() && folders_[lastFolder_].view() == folder) return lastFolder_;
+  const auto found = folderIndex_.find(folder);
+  if (found != folderIndex_.end()) return lastFolder_ = found->second;
+  const Text text{store(folder), folder.size()};
+  const auto index = static_cast<std::uint32_t>(folders_.size());
+  folders_.push_back(text);
+  folderIndex_.emplace(text.view(), index);
+  return lastFolder_ = index;
+}
+
+void FoundFileModel::append(std::string_view folder, std::string_view name, std::int64_t size,
+                            std::int32_t dosTime) {
+  Row row{};
+  row.size = size;
+  row.folder = intern(folder);
+  row.name = store(name);
+  row.nameLength = static_cast<std::uint32_t>(name.size());
+  row.time = dosTime;
+  row.status = Status::None;
+  row.checked = false;
+  rows_.push_back(row);
+  schedulePublish();
+}
+
+void FoundFileModel::schedulePublish() {
+  if (publishScheduled_) return;
+  publishScheduled_ = true;
+  QMetaObject::invokeMethod(this, &FoundFileModel::publishPending, Qt::QueuedConnection);
+}
+
+void FoundFileModel::publishPending() {
+  publishScheduled_ = false;
+  const int total = size();
+  if (total > published_) {
+    beginInsertRows(QModelIndex(), published_, total - 1);
+    published_ = total;
+    endInsertRows();
+  }
+  if (changedFirst_ >= 0) {
+    const int first = changedFirst_;
+    const int last = std::min(changedLast_, published_ - 1);
+    changedFirst_ = changedLast_ = -1;
+    if (first <= last)
+      emit dataChanged(index(first, 0), index(last, kColumnCount - 1),
+                       {Qt::DisplayRole, Qt::CheckStateRole});
+  }
+}
+
+void FoundFileModel::clear() {
+  beginResetModel();
+  // Swapped out rather than cleared, so the memory goes back too.
+  std::vector<Row>().swap(rows_);
+  std::vector<Text>().swap(folders_);
+  std::unordered_map<std::string_view, std::uint32_t>().swap(folderIndex_);
+  lastFolder_ = UINT32_MAX;
+  std::vector<std::unique_ptr<char[]>>().swap(blocks_);
+  blockBytes_ = 0;
+  blockFree_ = nullptr;
+  blockLeft_ = 0;
+  published_ = 0;
+  changedFirst_ = changedLast_ = -1;
+  ++generation_;
+  endResetModel();
+}
+
+std::string_view FoundFileModel::name(int row) const {
+  const Row& r = rows_[static_cast<std::size_t>(row)];
+  return {r.name, r.nameLength};
+}
+
+std::string_view FoundFileModel::folder(int row) const {
+  return folders_[rows_[static_cast<std::size_t>(row)].folder].view();
+}
+
+std::string FoundFileModel::path(int row) const {
+  std::string result(folder(row));
+  result += name(row);
+  return result;
+}
+
+void FoundFileModel::markChanged(int first, int last) {
+  changedFirst_ = changedFirst_ < 0 ? first : std::min(changedFirst_, first);
+  changedLast_ = std::max(changedLast_, last);
+  schedulePublish();
+}
+
+void FoundFileModel::setStatus(int row, Status status) {
+  rows_[static_cast<std::size_t>(row)].status = status;
+  markChanged(row, row);
+}
+
+void FoundFileModel::setChecked(int row, bool checked) {
+  rows_[static_cast<std::size_t>(row)].checked = checked;
+  markChanged(row, row);
+}
+
+void FoundFileModel::checkAll() {
+  for (Row& r : rows_) r.checked = true;
+  if (!rows_.empty()) markChanged(0, size() - 1);
+}
+
+void FoundFileModel::invertChecks() {
+  for (Row& r : rows_) r.checked = !r.checked;
+  if (!rows_.empty()) markChanged(0, size() - 1);
+}
+
+std::size_t FoundFileModel::memoryBytes() const {
+  // A hash node holds the key, the value, the link and the cached hash.
+  constexpr std::size_t kNodeBytes = sizeof(std::string_view) + sizeof(std::uint32_t) +
+                                     2 * sizeof(void*) + sizeof(std::size_t);
+  return rows_.capacity() * sizeof(Row) + folders_.capacity() * sizeof(Text) + blockBytes_ +
+         blocks_.capacity() * sizeof(blocks_[0]) + folderIndex_.size() * kNodeBytes +
+         folderIndex_.bucket_count() * sizeof(void*);
+}
+
+QString FoundFileModel::statusText(Status status) {
+  switch (status) {
+    case Status::Missing:
+      return QStringLiteral("文件不存在");
+    case Status::Deleted:
+      return QStringLiteral("删除成功");
+    case Status::RestartDelete:
+      return QStringLiteral("重启删除");
+    case Status::Failed:
+      return QStringLiteral("删除失败");
+    case Status::None:
+      break;
+  }
+  return {};
+}
+
+QString FoundFileModel::timeText(std::int32_t dosTime) {
+  const auto packed = static_cast<std::uint32_t>(dosTime);
+  const std::uint32_t date = packed >> 16;
+  const std::uint32_t clock = packed & 0xFFFF;
+  const QDate day(static_cast<int>((date >> 9) + 1980), static_cast<int>((date >> 5) & 15),
+                  static_cast<int>(date & 31));
+  const QTime time(static_cast<int>(clock >> 11), static_cast<int>((clock >> 5) & 63),
+                   static_cast<int>((clock & 31) * 2));
+  if (!day.isValid() || !time.isValid()) return {};
+  const QLocale locale;
+  QString text = locale.toString(day, locale.dateFormat(QLocale::ShortFormat));
+  if (time != QTime(0, 0)) text += u' ' + locale.toString(time, longTimeFormat(locale));
+  return text;
+}
+
+int FoundFileModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : published_;
+}
+
+int FoundFileModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant FoundFileModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= published_) return {};
+  const int row = index.row();
+  if (role == Qt::CheckStateRole && index.column() == kFileColumn)
+    return isChecked(row) ? Qt::Checked : Qt::Unchecked;
+  if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+  switch (index.column()) {
+    case kFileColumn:
+      return fromBytes(name(row));
+    case kFolderColumn:
+      return fromBytes(folder(row));
+    case kSizeColumn:
+      return QString::fromStdString(ConFileSize(fileSize(row)));
+    case kTimeColumn:
+      return status(row) == Status::None ? timeText(dosTime(row)) : statusText(status(row));
+    default:
+      return {};
+  }
+}
+
+bool FoundFileModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || index.row() >= published_ || index.column() != kFileColumn ||
+      role != Qt::CheckStateRole)
+    return false;
+  setChecked(index.row(), value.toInt() == Qt::Checked);
+  publishPending();
+  return true;
+}
+
+Qt::ItemFlags FoundFileModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+  if (index.column() == kFileColumn) f |= Qt::ItemIsUserCheckable;
+  return f;
+}
+
+QVariant FoundFileModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      section >= kColumnCount)
+    return {};
+  return QString::fromUtf8(kHeaders[section]);
+}
+
+}  // namespace norvane

@@ -1,0 +1,82 @@
+// norvane-find: runs one search and prints its matches (or a summary).
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tools/find/find_options.h"
+#include "core/search/find_file.h"
+
+namespace {
+
+// Collects output in large blocks: one write per 64 KiB rather than per line.
+class Output {
+ public:
+  Output() { buffer_.reserve(kBlock + 4096); }
+  ~Output() { flush(); }
+  void line(const std::string& folder, const std::string& name) {
+    buffer_.append(folder);
+    buffer_.append(name);
+    buffer_.push_back('\n');
+    if (buffer_.size() >= kBlock) flush();
+  }
+  void flush() {
+    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
+    buffer_.clear();
+  }
+
+ private:
+  static constexpr std::size_t kBlock = 64 * 1024;
+  std::string buffer_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace norvane;
+  FindOptions options;
+  try {
+    options = parseFindOptions(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::invalid_argument& e) {
+    std::fprintf(stderr, "norvane-find: %s\nTry 'norvane-find --help'.\n", e.what());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(kFindUsage, stdout);
+    return 0;
+  }
+
+  std::uint64_t folders = 0;
+  std::uint64_t files = 0;
+  std::uint64_t bytes = 0;
+  Output output;
+  TFindFile search;
+  search.SetCriteria(options.criteria);
+  search.OnFolderChange = [&](TFindFile*, const std::string&, TFolderIgnore&) { ++folders; };
+  if (options.summary) {
+    search.OnFileMatch = [&](TFindFile*, const std::string&, const TSearchRec& info) {
+      ++files;
+      bytes += static_cast<std::uint64_t>(info.Size);
+    };
+  } else {
+    search.OnFileMatch = [&](TFindFile*, const std::string& folder, const TSearchRec& info) {
+      output.line(folder, info.Name);
+    };
+  }
+  try {
+    search.Execute();
+  } catch (const std::exception& e) {
+    output.flush();
+    std::fprintf(stderr, "norvane-find: %s\n", e.what());
+    return 1;
+  }
+  output.flush();
+  if (options.summary) {
+    std::printf("folders=%llu files=%llu bytes=%llu\n", static_cast<unsigned long long>(folders),
+                static_cast<unsigned long long>(files), static_cast<unsigned long long>(bytes));
+  }
+  if (std::fflush(stdout) != 0) return 1;
+  return 0;
+}

@@ -1,0 +1,243 @@
+// The target pages "我的电脑", "临时文件夹", "常用文件夹" (rebuilt on entry, "增加文件夹") and the
+// page "重启删除" (the queue, registering it and the restart question).
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <memory>
+#include <vector>
+
+#include "gui/widgets/action_label.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/start_page.h"
+#include "gui/cleaning/add_entry_dialog.h"
+#include "gui/widgets/labeled_edit.h"
+#include "gui/cleaning/restart_queue_commands.h"
+#include "gui/cleaning/scan_target_lists.h"
+#include "support/gui/modal.h"
+#include "gui/stats/stats_page.h"
+#include "support/gui/fake_platform.h"
+#include "support/gui/scripted_prompts.h"
+
+using namespace norvane;
+using namespace norvane::test;
+
+namespace {
+
+class ShellFoldersWithSlash : public FakeShellFolders {
+ public:
+  std::string tempFolder() override { return "/var/tmp/"; }
+  std::string specialFolder(int csidl) override {
+    switch (csidl) {
+      case CSIDL_INTERNET_CACHE:
+        return "/home/u/.cache";
+      case CSIDL_PERSONAL:
+        return "/home/u/文档";
+      case CSIDL_APPDATA:
+        return "/home/u/.config";
+      default:
+        return {};
+    }
+  }
+};
+
+class RecordingRestartDelete : public RestartDelete {
+ public:
+  std::vector<std::string> paths;
+  bool DeleteOnRestart(const std::string& path) override {
+    paths.push_back(path);
+    return false;  // a refusal must change nothing on the page
+  }
+};
+
+class CountingPower : public Power {
+ public:
+  int restarts = 0;
+  bool RestartComputer() override {
+    ++restarts;
+    return false;
+  }
+};
+
+QStringList rowTexts(QTreeWidget* list, int column) {
+  QStringList texts;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(column);
+  return texts;
+}
+
+bool allChecked(QTreeWidget* list) {
+  for (int i = 0; i < list->topLevelItemCount(); ++i)
+    if (list->topLevelItem(i)->checkState(0) != Qt::Checked) return false;
+  return true;
+}
+
+}  // namespace
+
+class CleaningPagesTest : public QObject {
+  Q_OBJECT
+
+ private:
+  FakePlatform fakes;
+  std::shared_ptr<RecordingRestartDelete> restartDelete;
+  std::shared_ptr<CountingPower> power;
+  std::shared_ptr<ScriptedPrompts> prompts;
+  std::unique_ptr<TMainForm> form;
+
+  ActionLabel* label(const char* name) {
+    return form->findChild<ActionLabel*>(QString::fromLatin1(name));
+  }
+  void enter(int infoPage) {
+    form->InfoNote->setCurrentIndex(StartPage::kDiskInfo);
+    form->InfoNote->setCurrentIndex(infoPage);
+  }
+
+ private slots:
+  void init() {
+    fakes = FakePlatform();
+    fakes.shellFolders = std::make_shared<ShellFoldersWithSlash>();
+    fakes.volumes->add('C', {"/", 100LL << 30, 40LL << 30, "ROOT"});
+    fakes.volumes->add('D', {"/home/", 2048, 1024, ""});
+    fakes.volumes->add('E', {"/media/cd/", 1, 1, "CD", "iso9660", false});
+    fakes.volumes->add('F', {"/srv/", 0, 0, "", "xfs", true, false});
+    restartDelete = std::make_shared<RecordingRestartDelete>();
+    power = std::make_shared<CountingPower>();
+    prompts = std::make_shared<ScriptedPrompts>();
+    Platform platform = fakes.platform();
+    platform.restartDelete = restartDelete;
+    platform.power = power;
+    form = std::make_unique<TMainForm>(platform, prompts);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->FileBtn->click();
+  }
+  void cleanup() { form.reset(); }
+
+  void partitionListHasOneCheckedRowPerFixedDrive() {
+    label("ActLabel2")->click();
+    QTreeWidget* list = form->scanTargets->HDList;
+    QCOMPARE(form->Label2->text(), QStringLiteral("我的电脑"));
+    QCOMPARE(rowTexts(list, 0), (QStringList{QStringLiteral("(/)ROOT"), QStringLiteral("(/home/)"),
+                                             QStringLiteral("(/srv/)")}));
+    QCOMPARE(rowTexts(list, 1),
+             (QStringList{QStringLiteral("总大小:100.00 GB"), QStringLiteral("总大小:2.00 KB"),
+                          QStringLiteral("总大小:-1 byte")}));
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("可用空间:40.00 GB"));
+    QCOMPARE(list->topLevelItem(1)->data(0, Qt::UserRole).toInt(), 4);
+    QVERIFY(allChecked(list));
+
+    // Leaving the page and coming back checks every row again.
+    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    label("ActLabel7")->click();
+    label("ActLabel2")->click();
+    QVERIFY(allChecked(list));
+
+    // The folder statistics' partition list is filled the same way.
+    form->RegBtn->click();
+    QCOMPARE(form->statsPage->HDlist1->topLevelItemCount(), 3);
+  }
+
+  void folderListsHoldTheirFixedRows() {
+    enter(StartPage::kTempFolders);
+    QTreeWidget* temp = form->scanTargets->TempFolder;
+    QCOMPARE(rowTexts(temp, 0),
+             (QStringList{QStringLiteral("/var/tmp"), QStringLiteral("/home/u/.cache"), QString(),
+                          QStringLiteral("/usr/Prefetch")}));
+    QCOMPARE(rowTexts(temp, 1),
+             (QStringList{QStringLiteral("临时文件夹"), QStringLiteral("IE临时文件夹"),
+                          QStringLiteral("IE Cookies"), QStringLiteral("预存取文件夹")}));
+    QVERIFY(allChecked(temp));
+
+    enter(StartPage::kCommonFolders);
+    QTreeWidget* common = form->scanTargets->DailyList;
+    QCOMPARE(rowTexts(common, 0),
+             (QStringList{QStringLiteral("/usr"), QStringLiteral("/opt"),
+                          QStringLiteral("/home/u/文档"), QStringLiteral("/home/u/.config")}));
+    QCOMPARE(common->topLevelItem(3)->text(1), QStringLiteral("应用数据文件夹"));
+    QVERIFY(allChecked(common));
+  }
+
+  void addedFolderIsTheLastRowUntilThePageIsEnteredAgain() {
+    enter(StartPage::kCommonFolders);
+    QTreeWidget* common = form->scanTargets->DailyList;
+    whenModal<TForm5>([this](TForm5* add) {
+      QCOMPARE(add->FrmCaption->text(), QStringLiteral("增加文件夹"));
+      QCOMPARE(add->LabeledEdit1->EditLabel->text(), QStringLiteral("文件夹："));
+      QCOMPARE(add->LabeledEdit2->EditLabel->text(), QStringLiteral("描述："));
+      QVERIFY(add->PushButton3->isVisible());
+      QCOMPARE(add->LabeledEdit1->geometry().right() + 1, add->PushButton3->x());
+      add->LabeledEdit1->setText(QStringLiteral("typed"));
+      add->PushButton3->click();  // cancelled: the field keeps its text
+      QCOMPARE(add->LabeledEdit1->text(), QStringLiteral("typed"));
+      QCOMPARE(prompts->last().caption, QStringLiteral("选择文件夹"));
+      prompts->chooseFolder(QStringLiteral("/data/x y"));
+      add->PushButton3->click();
+      add->LabeledEdit2->setText(QStringLiteral(" mine "));
+      add->PushButton1->click();
+    });
+    label("ActLabel19")->click();
+    whenModal<TForm5>([](TForm5* add) { add->PushButton2->click(); });
+    label("ActLabel19")->click();
+    whenModal<TForm5>([](TForm5* add) { add->ToolButton1->click(); });
+    label("ActLabel19")->click();
+    whenModal<TForm5>([](TForm5* add) { add->PushButton1->click(); });
+    label("ActLabel19")->click();
+
+    QCOMPARE(common->topLevelItemCount(), 6);
+    QCOMPARE(common->topLevelItem(4)->text(0), QStringLiteral("/data/x y"));
+    QCOMPARE(common->topLevelItem(4)->text(1), QStringLiteral(" mine "));
+    QCOMPARE(common->topLevelItem(5)->text(0), QString());
+    QVERIFY(allChecked(common));
+
+    enter(StartPage::kCommonFolders);
+    QCOMPARE(common->topLevelItemCount(), 4);
+  }
+
+  void restartQueueRegistersEveryRowAndAsksOnlyWhenThereAreRows() {
+    label("ActLabel5")->click();
+    QTreeWidget* queue = form->restartQueue->ReStar;
+    label("ActLabel20")->click();
+    QVERIFY(prompts->asked().empty());
+
+    prompts->chooseFiles({QStringLiteral("/tmp/a b.tmp")});
+    prompts->chooseFiles({QStringLiteral("/tmp/a b.tmp")});
+    for (int i = 0; i < 3; ++i) label("ActLabel21")->click();  // the third is cancelled
+    QCOMPARE(prompts->last().caption, QStringLiteral("选择文件"));
+    QCOMPARE(prompts->last().text, QStringLiteral("所有文件|*.*"));
+    QCOMPARE(queue->topLevelItemCount(), 2);
+
+    prompts->clear();
+    prompts->answer(PromptAnswer::No);
+    label("ActLabel20")->click();
+    QCOMPARE(restartDelete->paths, (std::vector<std::string>(2, "/tmp/a b.tmp")));
+    QCOMPARE(prompts->asked().size(), size_t(1));
+    QCOMPARE(prompts->last().text,
+             QStringLiteral("建议您关闭其他正在运行的程序，立即重新启动计算机。"
+                            "\r\n\r\n您现在是否立即重新启动？"));
+    QCOMPARE(prompts->last().caption, QStringLiteral("提示"));
+    QCOMPARE(prompts->last().icon, PromptIcon::Question);
+    QCOMPARE(prompts->last().buttons, PromptButtons::YesNo);
+    QCOMPARE(power->restarts, 0);
+    QVERIFY(form->isVisible());
+    QCOMPARE(queue->topLevelItemCount(), 2);
+
+    // "取消" removes the selected row only.
+    queue->clearSelection();
+    label("ActLabel22")->click();
+    QCOMPARE(queue->topLevelItemCount(), 2);
+    queue->topLevelItem(1)->setSelected(true);
+    label("ActLabel22")->click();
+    QCOMPARE(queue->topLevelItemCount(), 1);
+
+    // Yes restarts and ends the program, even when the restart is refused.
+    prompts->answer(PromptAnswer::Yes);
+    label("ActLabel20")->click();
+    QCOMPARE(restartDelete->paths.size(), size_t(3));
+    QCOMPARE(power->restarts, 1);
+    QVERIFY(!form->isVisible());
+  }
+};
+
+QTEST_MAIN(CleaningPagesTest)
+#include "cleaning_pages_test.moc"

@@ -1,0 +1,250 @@
+// The file-list dialog on its own: the list model, check all / invert, and deletion runs over
+// files in a temporary folder (empty list, twice "全部删除", 150 checked rows, files that vanish
+// half-way, a refused registration for the next start).
+#include "gui/cleaning/file_list_dialog.h"
+
+#include <QLocale>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <set>
+
+#include "gui/widgets/action_label.h"
+#include "core/shared/size_text.h"
+#include "gui/cleaning/found_file_model.h"
+#include "platform/posix/posix_file_ops.h"
+#include "support/gui/scripted_prompts.h"
+#include "support/temp_dir.h"
+
+using namespace norvane;
+using namespace norvane::test;
+using Status = FoundFileModel::Status;
+
+namespace {
+
+// Real deletion, except that chosen files disappear right after their presence test.
+class VanishingFileOps : public FileOps {
+ public:
+  PosixFileOps real{"/proc", std::chrono::milliseconds(0)};
+  std::set<std::string> vanishing;
+
+  bool exists(const std::string& path) override { return real.exists(path); }
+  bool fileExists(const std::string& path) override { return real.fileExists(path); }
+  int fileSize(const std::string& path, std::int64_t& size) override {
+    return vanishing.count(path) != 0 ? ENOENT : real.fileSize(path, size);
+  }
+  DeleteOutcome deleteFile(const std::string& path) override { return real.deleteFile(path); }
+};
+
+class RecordingRestartDelete : public RestartDelete {
+ public:
+  bool accept = true;
+  std::vector<std::string> paths;
+  bool DeleteOnRestart(const std::string& path) override {
+    paths.push_back(path);
+    return accept;
+  }
+};
+
+// A DOS date-time: 2008-06-23 17:10:24.
+constexpr std::int32_t kSampleTime = ((28 << 9 | 6 << 5 | 23) << 16) | (17 << 11 | 10 << 5 | 12);
+
+}  // namespace
+
+class Form3Test : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempDir> dir;
+  std::shared_ptr<VanishingFileOps> fileOps;
+  std::shared_ptr<RecordingRestartDelete> restartDelete;
+  std::shared_ptr<ScriptedPrompts> prompts;
+  CleaningSettings settings;
+  std::unique_ptr<TForm3> form;
+
+  // Lists a file of `bytes` bytes in the temporary folder.
+  void listFile(const std::string& name, std::size_t bytes) {
+    dir->writeFile(name, std::string(bytes, 'x'));
+    form->model().append(dir->path() + "/", name, static_cast<std::int64_t>(bytes), kSampleTime);
+  }
+
+  QString timeColumn(int row) {
+    return form->model().index(row, FoundFileModel::kTimeColumn).data().toString();
+  }
+
+  QString lastMessage() { return prompts->asked().empty() ? QString() : prompts->last().text; }
+
+  static QString freedMessage(std::int64_t bytes) {
+    return QStringLiteral("文件清理完成，共释放%1磁盘空间。")
+        .arg(QString::fromStdString(ConFileSize(bytes)));
+  }
+
+ private slots:
+  void init() {
+    dir = std::make_unique<TempDir>();
+    fileOps = std::make_shared<VanishingFileOps>();
+    restartDelete = std::make_shared<RecordingRestartDelete>();
+    prompts = std::make_shared<ScriptedPrompts>();
+    settings = defaultCleaningSettings();
+    form = std::make_unique<TForm3>(fileOps, restartDelete, prompts, [this] { return settings; });
+  }
+
+  void cleanup() {
+    form.reset();
+    dir.reset();
+  }
+
+  void looksLikeTheFileListAndHidesOnClose() {
+    QCOMPARE(form->size(), QSize(675, 529));
+    QCOMPARE(form->FrmCaption->text(), QStringLiteral("文件列表"));
+    const QStringList headers = {"文件", "位置", "大小", "修改时间"};
+    int total = 0;
+    for (int c = 0; c < 4; ++c) {
+      QCOMPARE(form->model().headerData(c, Qt::Horizontal).toString(), headers[c]);
+      total += form->FileList->columnWidth(c);
+    }
+    QCOMPARE(form->FileList->columnWidth(0), 100);
+    QCOMPARE(form->FileList->columnWidth(2), 80);
+    QCOMPARE(total, 620);
+    // A full date and time fits its column whatever the font.
+    QVERIFY(form->FileList->columnWidth(3) >=
+            form->FileList->fontMetrics().horizontalAdvance(QStringLiteral("2026/12/31 23:59:59")));
+    QCOMPARE(form->FileList->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(!form->ProgressBar->isVisible());
+
+    listFile("a.tmp", 3);
+    form->show();
+    form->ToolButton1->click();
+    QVERIFY(!form->isVisible());
+    QCOMPARE(form->model().size(), 1);  // the list stays
+  }
+
+  void rowsShowTheirTextsAndChecksFlip() {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    listFile("a.tmp", 1500);
+    form->model().append(dir->path() + "/", "midnight.log", 0, (28 << 9 | 6 << 5 | 23) << 16);
+    form->model().publishPending();
+    QAbstractItemModel& m = form->model();
+    QCOMPARE(m.index(0, 0).data().toString(), QStringLiteral("a.tmp"));
+    QCOMPARE(m.index(0, 1).data().toString(), QString::fromStdString(dir->path() + "/"));
+    QCOMPARE(m.index(0, 2).data().toString(), QStringLiteral("1.46 KB"));
+    QCOMPARE(timeColumn(0), QStringLiteral("2008/6/23 17:10:24"));
+    QCOMPARE(timeColumn(1), QStringLiteral("2008/6/23"));  // midnight: date only
+    QCOMPARE(m.index(1, 2).data().toString(), QStringLiteral("0 byte"));
+    QLocale::setDefault(QLocale::system());
+
+    QCOMPARE(m.index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    QVERIFY(m.setData(m.index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    form->ActLabel3->click();  // invert
+    QVERIFY(form->model().isChecked(0));
+    QVERIFY(!form->model().isChecked(1));
+    form->ActLabel2->click();  // check all
+    QVERIFY(form->model().isChecked(0) && form->model().isChecked(1));
+    QVERIFY(!prompts->asked().size());  // neither deletes anything
+  }
+
+  void manyRowsArriveInOneInsertAndStayCompact() {
+    QSignalSpy inserted(&form->model(), &QAbstractItemModel::rowsInserted);
+    const int rows = 100000;
+    for (int i = 0; i < rows; ++i)
+      form->model().append("/data/folder" + std::to_string(i / 50) + "/",
+                           "file_" + std::to_string(i) + ".tmp", i, kSampleTime);
+    QCOMPARE(form->model().rowCount(), 0);  // not yet told
+    QCoreApplication::processEvents();
+    QCOMPARE(form->model().rowCount(), rows);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(form->model().path(rows - 1), std::string("/data/folder1999/file_99999.tmp"));
+    QVERIFY2(form->model().memoryBytes() / rows <= 300,
+             qPrintable(QString::number(form->model().memoryBytes() / rows)));
+    form->model().clear();
+    QCOMPARE(form->model().rowCount(), 0);
+    QVERIFY(form->model().memoryBytes() < 1024);
+  }
+
+  void emptyListStillReportsTheFreedSize() {
+    form->ActLabel1->click();
+    QCOMPARE(lastMessage(), freedMessage(0));
+    QCOMPARE(prompts->last().caption, QStringLiteral("提示"));
+    QCOMPARE(prompts->last().icon, PromptIcon::Information);
+    QCOMPARE(prompts->last().owner, form.get());
+  }
+
+  void deleteAllTwiceThenEveryRowIsMissing() {
+    listFile("one.tmp", 100);
+    listFile("two.tmp", 2048);
+    form->ActLabel1->click();  // unchecked rows go too
+    QCOMPARE(timeColumn(0), QStringLiteral("删除成功"));
+    QCOMPARE(timeColumn(1), QStringLiteral("删除成功"));
+    QCOMPARE(form->FreedSize, std::int64_t(2148));
+    QCOMPARE(form->CurrentFileSize, std::int64_t(2048));
+    QCOMPARE(form->ProgressBar->maximum(), 2);
+    QVERIFY(!form->ProgressBar->isVisible());
+    QCOMPARE(lastMessage(), freedMessage(2148));
+    QVERIFY(!fileOps->real.exists(dir->path() + "/one.tmp"));
+
+    form->ActLabel1->click();
+    QCOMPARE(timeColumn(0), QStringLiteral("文件不存在"));
+    QCOMPARE(timeColumn(1), QStringLiteral("文件不存在"));
+    QCOMPARE(lastMessage(), freedMessage(0));
+    QCOMPARE(form->model().size(), 2);  // rows are never removed
+  }
+
+  void checkedRunsStepAHundredAndTouchOnlyCheckedOrMissingRows() {
+    for (int i = 0; i < 150; ++i) listFile("f" + std::to_string(i) + ".tmp", 10);
+    listFile("unchecked.tmp", 10);
+    listFile("unchecked-gone.tmp", 10);
+    form->model().publishPending();
+    form->ActLabel2->click();
+    form->model().setChecked(150, false);
+    form->model().setChecked(151, false);
+    std::remove((dir->path() + "/unchecked-gone.tmp").c_str());
+    // The size shown is the scan's; the deletion counts what is on disk now.
+    dir->writeFile("f0.tmp", std::string(25, 'y'));
+
+    form->ActLabel23->click();
+    QCOMPARE(form->ProgressBar->maximum(), 100);
+    QCOMPARE(form->ProgressBar->value(), 100);
+    QCOMPARE(form->FreedSize, std::int64_t(149 * 10 + 25));
+    QCOMPARE(timeColumn(149), QStringLiteral("删除成功"));
+    QCOMPARE(form->model().status(150), Status::None);  // unchecked and present: untouched
+    QCOMPARE(timeColumn(151), QStringLiteral("文件不存在"));
+    QVERIFY(fileOps->real.exists(dir->path() + "/unchecked.tmp"));
+  }
+
+  void vanishedFilesAndRefusedRegistrationsGetTrueStatuses() {
+    listFile("vanishing.tmp", 10);
+    listFile("locked.tmp", 10);
+    listFile("after.tmp", 10);
+    fileOps->vanishing.insert(dir->path() + "/vanishing.tmp");
+    ::chmod((dir->path() + "/locked.tmp").c_str(), 0444);  // read-only: refused like on Windows
+    restartDelete->accept = false;
+
+    form->ActLabel1->click();
+    // The run goes past a file that vanished after its presence test.
+    QCOMPARE(timeColumn(0), QStringLiteral("文件不存在"));
+    // A registration the system refused is no deletion at the next start.
+    QCOMPARE(timeColumn(1), QStringLiteral("删除失败"));
+    QCOMPARE(restartDelete->paths, std::vector<std::string>{dir->path() + "/locked.tmp"});
+    QCOMPARE(timeColumn(2), QStringLiteral("删除成功"));
+    QCOMPARE(lastMessage(), freedMessage(10));
+
+    restartDelete->accept = true;
+    form->ActLabel1->click();
+    QCOMPARE(timeColumn(1), QStringLiteral("重启删除"));
+    settings.options[7] = false;  // Optichk8 off: no registration
+    form->ActLabel1->click();
+    QCOMPARE(timeColumn(1), QStringLiteral("删除失败"));
+    QCOMPARE(restartDelete->paths.size(), std::size_t(2));
+  }
+};
+
+QTEST_MAIN(Form3Test)
+#include "file_list_dialog_test.moc"
