@@ -19,15 +19,15 @@
 #include <memory>
 #include <string>
 
-#include "gui/widgets/action_label.h"
-#include "gui/shell/main_window.h"
-#include "gui/widgets/prompts.h"
-#include "gui/shell/start_page.h"
 #include "core/cleaning/cleaning_settings.h"
 #include "gui/cleaning/file_list_dialog.h"
 #include "gui/cleaning/found_file_model.h"
 #include "gui/cleaning/junk_scan.h"
 #include "gui/cleaning/scan_target_page.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/start_page.h"
+#include "gui/widgets/action_label.h"
+#include "gui/widgets/prompts.h"
 
 using namespace norvane;
 
@@ -85,25 +85,25 @@ int main(int argc, char* argv[]) {
   if (folder.isEmpty()) return usage();
 
   CleaningSettings settings = defaultCleaningSettings();
-  settings.options[0] = settings.options[1] = false;  // skip no folder
-  settings.options[4] = true;                         // scan system files too
+  settings.options.skipTempFolder = settings.options.skipBrowserFolders = false;
+  settings.options.scanSystem = true;  // system files too
   if (!masks.empty()) settings.types = {{"bench", masks, true}};
   auto current = [&settings] { return settings; };
 
   auto prompts = std::make_shared<NoPrompts>();
-  TMainForm form(makeHostPlatform(), prompts);
-  auto* form3 = new TForm3(form.platform().fileOps, form.platform().restartDelete, prompts,
-                           current, &form);
-  auto* scan = new JunkScan(form, *form3, current);
+  MainWindow form(makeHostPlatform(), prompts);
+  auto* fileList = new FileListDialog(form.platform().fileOps, form.platform().restartDelete,
+                                      prompts, current, &form);
+  auto* scan = new JunkScan(form, *fileList, current);
   form.show();
-  form.FileBtn->click();
-  form.InfoNote->setCurrentIndex(StartPage::kCommonFolders);
-  QTreeWidget* daily = form.startPage->commonFolderPage->list;
+  form.fileCleaningButton->click();
+  form.infoPages->setCurrentIndex(StartPage::kCommonFolders);
+  QTreeWidget* daily = form.startPage->commonFolderPage->targetList;
   for (int i = 0; i < daily->topLevelItemCount(); ++i)
     daily->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
   auto* target = new QTreeWidgetItem(daily, {folder, QStringLiteral("bench")});
   target->setCheckState(0, Qt::Checked);
-  if (showList) form3->show();
+  if (showList) fileList->show();
   app.processEvents();
 
   // How long the interface waits at worst: a 5 ms timer that notes its longest gap.
@@ -111,39 +111,38 @@ int main(int argc, char* argv[]) {
   qint64 longestStall = 0;
   QTimer ticker;
   ticker.setInterval(5);
-  QObject::connect(&ticker, &QTimer::timeout, [&] {
-    longestStall = std::max(longestStall, sinceTick.restart());
-  });
+  QObject::connect(&ticker, &QTimer::timeout,
+                   [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
 
   const long long rssBefore = statusBytes("VmRSS");
   QElapsedTimer timer;
   ticker.start();
   sinceTick.start();
   timer.start();
-  form.findChild<ActionLabel*>(QStringLiteral("ActLabel15"))->click();
+  form.findChild<ActionLabel*>(QStringLiteral("scanCommonFoldersCommand"))->click();
   const qint64 scanMs = timer.elapsed();
   ticker.stop();
   app.processEvents();
   const long long rssAfter = statusBytes("VmRSS");
 
-  FoundFileModel& rows = form3->model();
+  FoundFileModel& rows = fileList->model();
   timer.restart();
-  form3->ActLabel2->click();  // check all
+  fileList->checkAllCommand->click();  // check all
   app.processEvents();
   const qint64 checkAllMs = timer.elapsed();
 
   if (!shots.isEmpty()) {
     const QDir out(shots);
     form.grab().save(out.filePath(QStringLiteral("scan-progress.png")));
-    form3->show();
+    fileList->show();
     app.processEvents();
-    form3->grab().save(out.filePath(QStringLiteral("file-list.png")));
+    fileList->grab().save(out.filePath(QStringLiteral("file-list.png")));
   }
 
   std::printf(
       "scan_ms=%lld rows=%d folders=%d model_bytes=%zu rss_growth=%lld peak_rss=%lld "
       "longest_stall_ms=%lld check_all_ms=%lld\n",
-      static_cast<long long>(scanMs), rows.size(), scan->ScannedFolderCount, rows.memoryBytes(),
+      static_cast<long long>(scanMs), rows.size(), scan->scannedFolderCount, rows.memoryBytes(),
       rssAfter - rssBefore, statusBytes("VmHWM"), static_cast<long long>(longestStall),
       static_cast<long long>(checkAllMs));
   return 0;

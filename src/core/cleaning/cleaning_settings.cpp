@@ -17,14 +17,15 @@ bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (lower(c) >= 'a' && l
 
 const std::array<CleaningOption, kOptionCount>& cleaningOptions() {
   static const std::array<CleaningOption, kOptionCount> options = {{
-      {"Optichk1", "全盘扫描时跳过系统临时文件夹", true},
-      {"Optichk2", "全盘扫描时跳过IE缓存文件夹", true},
-      {"Optichk3", "扫描隐藏属性文件", true},
-      {"Optichk4", "扫描只读属性文件", true},
-      {"Optichk5", "扫描系统属性文件", false},
-      {"Optichk6", "扫描0字节(空)文件", true},
-      {"Optichk7", "删除文件时移动到回收站", false},
-      {"Optichk8", "删除文件时,如果文件正在使用则下次启动时删除", true},
+      {"Optichk1", &CleaningOptions::skipTempFolder, "全盘扫描时跳过系统临时文件夹", true},
+      {"Optichk2", &CleaningOptions::skipBrowserFolders, "全盘扫描时跳过IE缓存文件夹", true},
+      {"Optichk3", &CleaningOptions::scanHidden, "扫描隐藏属性文件", true},
+      {"Optichk4", &CleaningOptions::scanReadOnly, "扫描只读属性文件", true},
+      {"Optichk5", &CleaningOptions::scanSystem, "扫描系统属性文件", false},
+      {"Optichk6", &CleaningOptions::scanEmpty, "扫描0字节(空)文件", true},
+      {"Optichk7", &CleaningOptions::moveToRecycleBin, "删除文件时移动到回收站", false},
+      {"Optichk8", &CleaningOptions::deleteAtRestart, "删除文件时,如果文件正在使用则下次启动时删除",
+       true},
   }};
   return options;
 }
@@ -44,21 +45,22 @@ const std::vector<FileType>& builtInFileTypes() {
 
 CleaningSettings defaultCleaningSettings() {
   CleaningSettings settings;
-  for (int i = 0; i < kOptionCount; ++i) settings.options[i] = cleaningOptions()[i].defaultChecked;
+  for (const CleaningOption& option : cleaningOptions())
+    settings.options.*option.flag = option.defaultChecked;
   settings.types = builtInFileTypes();
   return settings;
 }
 
-int optionIndex(std::string_view name) {
-  for (int i = 0; i < kOptionCount; ++i) {
-    std::string_view candidate = cleaningOptions()[i].name;
-    if (candidate.size() != name.size()) continue;
+const CleaningOption* optionOfKey(std::string_view key) {
+  for (const CleaningOption& option : cleaningOptions()) {
+    const std::string_view candidate = option.key;
+    if (candidate.size() != key.size()) continue;
     bool same = true;
-    for (std::size_t k = 0; k < name.size() && same; ++k)
-      same = lower(candidate[k]) == lower(name[k]);
-    if (same) return i;
+    for (std::size_t k = 0; k < key.size() && same; ++k)
+      same = lower(candidate[k]) == lower(key[k]);
+    if (same) return &option;
   }
-  return -1;
+  return nullptr;
 }
 
 bool scanSetValueChecked(std::string_view value) {
@@ -94,8 +96,8 @@ void loadCleaningSettings(const std::string& path, CleaningSettings& settings) {
   IniFile ini(path);
   if (!ini.fileExisted()) return;
   for (const auto& [key, value] : ini.readSectionValues(kScanSetSection)) {
-    int index = optionIndex(key);
-    if (index >= 0) settings.options[index] = scanSetValueChecked(value);
+    if (const CleaningOption* option = optionOfKey(key))
+      settings.options.*option->flag = scanSetValueChecked(value);
   }
   auto rows = ini.readSectionValues(kFileListSection);
   if (rows.empty()) return;
@@ -110,8 +112,8 @@ void saveCleaningSettings(const std::string& path, const CleaningSettings& setti
   auto write = [&](const char* section, const std::string& key, const std::string& value) {
     if (ini.writeString(section, key, value) != 0) throw NorvaneError("Unable to write to " + path);
   };
-  for (int i = 0; i < kOptionCount; ++i)
-    write(kScanSetSection, cleaningOptions()[i].name, settings.options[i] ? "1" : "0");
+  for (const CleaningOption& option : cleaningOptions())
+    write(kScanSetSection, option.key, settings.options.*option.flag ? "1" : "0");
   for (const FileType& type : settings.types) write(kFileListSection, type.description, type.masks);
 }
 

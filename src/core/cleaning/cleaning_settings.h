@@ -14,13 +14,28 @@ inline constexpr const char* kSettingsFileName = "Setup.ini";
 inline constexpr const char* kScanSetSection = "ScanSet";
 inline constexpr const char* kFileListSection = "FileList";
 
+// The eight cleaning options, in the order the dialog shows and the file stores them.
+struct CleaningOptions {
+  bool skipTempFolder = false;      // a partition scan skips the temporary folder
+  bool skipBrowserFolders = false;  // ... and the browser's cache, cookie and history folders
+  bool scanHidden = false;
+  bool scanReadOnly = false;
+  bool scanSystem = false;
+  bool scanEmpty = false;         // files of 0 bytes
+  bool moveToRecycleBin = false;  // kept and saved, never offered
+  bool deleteAtRestart = false;   // a file that can't be deleted now goes at the next start
+  bool operator==(const CleaningOptions&) const = default;
+};
+
+// One option as the settings file and the dialog know it.
 struct CleaningOption {
-  const char* name;  // the check box's name and its key in "ScanSet"
+  const char* key;  // its key in "ScanSet"
+  bool CleaningOptions::*flag;
   const char* caption;
   bool defaultChecked;
 };
 
-// Optichk1..Optichk8 in creation order, which is also the order they are saved in.
+// Every option in file order: the one table from "ScanSet" key to option.
 const std::array<CleaningOption, kOptionCount>& cleaningOptions();
 
 struct FileType {
@@ -31,7 +46,7 @@ struct FileType {
 };
 
 struct CleaningSettings {
-  std::array<bool, kOptionCount> options{};  // options[0] is Optichk1
+  CleaningOptions options;
   std::vector<FileType> types;
 };
 
@@ -39,9 +54,8 @@ struct CleaningSettings {
 const std::vector<FileType>& builtInFileTypes();
 CleaningSettings defaultCleaningSettings();
 
-// Index 0..7 of the option named `name` (matched without regard to case, as the dialog finds
-// its components), or -1.
-int optionIndex(std::string_view name);
+// The option whose "ScanSet" key is `key` (matched without regard to case), or null.
+const CleaningOption* optionOfKey(std::string_view key);
 
 // A "ScanSet" value counts as checked when it reads as a whole number other than 0: decimal,
 // or hexadecimal with "0x" or "$", with an optional sign and blanks around. Anything else,

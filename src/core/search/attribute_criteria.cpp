@@ -5,7 +5,7 @@ namespace norvane {
 namespace {
 
 struct FlagOf {
-  TFileAttribute attribute;
+  FileAttribute attribute;
   std::uint32_t flag;
 };
 
@@ -15,22 +15,22 @@ constexpr FlagOf kFlags[] = {
 
 }  // namespace
 
-void TAttributeCriteria::Assign(const TPersistent* Source) {
-  auto* source = dynamic_cast<const TAttributeCriteria*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+void AttributeCriteria::Assign(const Assignable* Source) {
+  auto* source = dynamic_cast<const AttributeCriteria*>(Source);
+  if (!source) return Assignable::Assign(Source);
   mask_ = source->mask_;
   exactMatch_ = source->exactMatch_;
 }
 
-TFileAttributes TAttributeCriteria::Attributes() const {
-  TFileAttributes set;
+FileAttributes AttributeCriteria::Attributes() const {
+  FileAttributes set;
   for (const FlagOf& f : kFlags) {
     if (mask_ & f.flag) set.Include(f.attribute);
   }
   return set;
 }
 
-void TAttributeCriteria::SetAttributes(const TFileAttributes& value) {
+void AttributeCriteria::SetAttributes(const FileAttributes& value) {
   std::uint32_t mask = 0;
   for (const FlagOf& f : kFlags) {
     if (value.Contains(f.attribute)) mask |= f.flag;

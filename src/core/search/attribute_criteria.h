@@ -2,19 +2,19 @@
 // Which combinations of the five basic attribute flags an entry may have.
 #include <cstdint>
 
-#include "core/search/persistent.h"
+#include "core/search/assignable.h"
 #include "core/search/search_types.h"
 
 namespace norvane {
 
-class TAttributeCriteria : public TPersistent {
+class AttributeCriteria : public Assignable {
  public:
-  const char* ClassName() const override { return "TAttributeCriteria"; }
-  void Assign(const TPersistent* Source) override;
-  using TPersistent::Assign;
+  const char* ClassName() const override { return "AttributeCriteria"; }
+  void Assign(const Assignable* Source) override;
+  using Assignable::Assign;
 
-  TFileAttributes Attributes() const;
-  void SetAttributes(const TFileAttributes& value);
+  FileAttributes Attributes() const;
+  void SetAttributes(const FileAttributes& value);
   bool ExactMatch() const { return exactMatch_; }
   void SetExactMatch(bool value) { exactMatch_ = value; }
   // The set as attribute flags.

@@ -5,29 +5,28 @@ namespace norvane {
 namespace {
 
 constexpr std::uint32_t kFlagOfIndex[] = {
-    0,      0x20,  0x1,   0x2,   0x4,   0x10,
-    0x800,  0x4000, 0x1000, 0x400, 0x200, 0x100,
+    0, 0x20, 0x1, 0x2, 0x4, 0x10, 0x800, 0x4000, 0x1000, 0x400, 0x200, 0x100,
 };
 
 std::uint32_t flagOf(int index) { return index >= 1 && index <= 11 ? kFlagOfIndex[index] : 0; }
 
 }  // namespace
 
-void TAttributeCriteriaEx::Assign(const TPersistent* Source) {
-  auto* source = dynamic_cast<const TAttributeCriteriaEx*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+void AttributeCriteriaEx::Assign(const Assignable* Source) {
+  auto* source = dynamic_cast<const AttributeCriteriaEx*>(Source);
+  if (!source) return Assignable::Assign(Source);
   setMask_ = source->setMask_;
   clearMask_ = source->clearMask_;
 }
 
-TFileAttributeStatus TAttributeCriteriaEx::GetAttributeStatus(int index) const {
+FileAttributeStatus AttributeCriteriaEx::GetAttributeStatus(int index) const {
   std::uint32_t flag = flagOf(index);
   if (setMask_ & flag) return fsSet;
   if (clearMask_ & flag) return fsUnset;
   return fsIgnore;
 }
 
-void TAttributeCriteriaEx::SetAttributeStatus(int index, TFileAttributeStatus value) {
+void AttributeCriteriaEx::SetAttributeStatus(int index, FileAttributeStatus value) {
   std::uint32_t flag = flagOf(index);
   setMask_ &= ~flag;
   clearMask_ &= ~flag;

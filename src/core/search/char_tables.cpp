@@ -4,14 +4,14 @@ namespace norvane {
 
 namespace {
 
-constexpr TCharMap makeIdentity() {
-  TCharMap map{};
+constexpr CharTable makeIdentity() {
+  CharTable map{};
   for (int b = 0; b < 256; ++b) map[b] = static_cast<unsigned char>(b);
   return map;
 }
 
-constexpr TCharMap makeLowerCase() {
-  TCharMap map = makeIdentity();
+constexpr CharTable makeLowerCase() {
+  CharTable map = makeIdentity();
   for (int b = 'A'; b <= 'Z'; ++b) map[b] = static_cast<unsigned char>(b - 'A' + 'a');
   return map;
 }
@@ -19,8 +19,8 @@ constexpr TCharMap makeLowerCase() {
 constexpr std::array<bool, 256> makeDelimiters() {
   std::array<bool, 256> set{};
   for (int b = 0; b < 256; ++b) {
-    bool alnum = (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') ||
-                 b >= 0x80;
+    bool alnum =
+        (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b >= 0x80;
     set[b] = !alnum;
   }
   return set;
@@ -28,8 +28,8 @@ constexpr std::array<bool, 256> makeDelimiters() {
 
 }  // namespace
 
-constinit const TCharMap IdentityMap = makeIdentity();
-constinit const TCharMap LowerCaseMap = makeLowerCase();
+constinit const CharTable IdentityMap = makeIdentity();
+constinit const CharTable LowerCaseMap = makeLowerCase();
 constinit const std::array<bool, 256> WordDelimiters = makeDelimiters();
 
 }  // namespace norvane

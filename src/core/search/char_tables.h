@@ -6,13 +6,15 @@
 
 namespace norvane {
 
-using TCharMap = std::array<unsigned char, 256>;
+using CharTable = std::array<unsigned char, 256>;
 
-extern const TCharMap IdentityMap;
-extern const TCharMap LowerCaseMap;
+extern const CharTable IdentityMap;
+extern const CharTable LowerCaseMap;
 // True for every byte that is not a letter or digit; byte 0 is one of them.
 extern const std::array<bool, 256> WordDelimiters;
 
-inline char lowerByte(char c) { return static_cast<char>(LowerCaseMap[static_cast<unsigned char>(c)]); }
+inline char lowerByte(char c) {
+  return static_cast<char>(LowerCaseMap[static_cast<unsigned char>(c)]);
+}
 
 }  // namespace norvane

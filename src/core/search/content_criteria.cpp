@@ -4,41 +4,41 @@
 
 namespace norvane {
 
-void TContentCriteria::Assign(const TPersistent* Source) {
-  auto* source = dynamic_cast<const TContentCriteria*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+void ContentCriteria::Assign(const Assignable* Source) {
+  auto* source = dynamic_cast<const ContentCriteria*>(Source);
+  if (!source) return Assignable::Assign(Source);
   SetPhrase(source->phrase_);
   SetIgnoreCase(source->ignoreCase_);
   wholeWord_ = source->wholeWord_;
 }
 
-void TContentCriteria::SetPhrase(const std::string& value) {
+void ContentCriteria::SetPhrase(const std::string& value) {
   if (value == phrase_) return;
   phrase_ = value;
   phraseLen_ = static_cast<std::int64_t>(phrase_.size());
   updateSearchText();
 }
 
-void TContentCriteria::SetIgnoreCase(bool value) {
+void ContentCriteria::SetIgnoreCase(bool value) {
   if (value == ignoreCase_) return;
   ignoreCase_ = value;
   updateSearchText();
   charMap_ = ignoreCase_ ? &LowerCaseMap : &IdentityMap;
 }
 
-void TContentCriteria::updateSearchText() {
+void ContentCriteria::updateSearchText() {
   searchText_ = phrase_;
   if (ignoreCase_) {
     for (char& c : searchText_) c = lowerByte(c);
   }
 }
 
-bool TContentCriteria::Matches(const std::string& path) const {
+bool ContentCriteria::Matches(const std::string& path) const {
   if (phraseLen_ <= 0) return true;
   return FileContainsPhrase(path, searchText_, phraseLen_, wholeWord_, *charMap_);
 }
 
-bool TContentCriteria::MatchesFile(ReadableFile* file) const {
+bool ContentCriteria::MatchesFile(ReadableFile* file) const {
   if (phraseLen_ <= 0) return true;
   if (!file) return false;
   return FileContainsPhrase(*file, searchText_, phraseLen_, wholeWord_, *charMap_);

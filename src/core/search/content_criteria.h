@@ -3,17 +3,17 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/directory_reader.h"
+#include "core/search/assignable.h"
 #include "core/search/char_tables.h"
-#include "core/search/persistent.h"
+#include "platform/directory_reader.h"
 
 namespace norvane {
 
-class TContentCriteria : public TPersistent {
+class ContentCriteria : public Assignable {
  public:
-  const char* ClassName() const override { return "TContentCriteria"; }
-  void Assign(const TPersistent* Source) override;
-  using TPersistent::Assign;
+  const char* ClassName() const override { return "ContentCriteria"; }
+  void Assign(const Assignable* Source) override;
+  using Assignable::Assign;
 
   const std::string& Phrase() const { return phrase_; }
   void SetPhrase(const std::string& value);
@@ -25,7 +25,7 @@ class TContentCriteria : public TPersistent {
   // Derived from the above by the setters.
   std::int64_t PhraseLen() const { return phraseLen_; }
   const std::string& SearchText() const { return searchText_; }
-  const TCharMap& CharMap() const { return *charMap_; }
+  const CharTable& CharMap() const { return *charMap_; }
 
   // Does the file at `path` hold the phrase? An empty phrase passes without opening the
   // file; a file that cannot be read does not pass.
@@ -41,7 +41,7 @@ class TContentCriteria : public TPersistent {
   bool wholeWord_ = false;
   std::int64_t phraseLen_ = 0;
   std::string searchText_;
-  const TCharMap* charMap_ = &LowerCaseMap;
+  const CharTable* charMap_ = &LowerCaseMap;
 };
 
 }  // namespace norvane

@@ -11,14 +11,14 @@ namespace {
 double intPart(double v) { return std::trunc(v); }
 double fracPart(double v) { return v - std::trunc(v); }
 
-bool pairMatches(TFileTime time, TDateTime before, TDateTime after) {
+bool pairMatches(FileTime time, DateTime before, DateTime after) {
   if (before == 0 && after == 0) return true;
   return IsDateBetween(FileTimeToLocalDateTime(time), before, after);
 }
 
 }  // namespace
 
-bool IsDateBetween(TDateTime value, TDateTime before, TDateTime after) {
+bool IsDateBetween(DateTime value, DateTime before, DateTime after) {
   if (before != 0) {
     bool ok;
     if (fracPart(before) == 0) {
@@ -38,9 +38,9 @@ bool IsDateBetween(TDateTime value, TDateTime before, TDateTime after) {
   return true;
 }
 
-void TDateTimeCriteria::Assign(const TPersistent* Source) {
-  auto* source = dynamic_cast<const TDateTimeCriteria*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+void DateTimeCriteria::Assign(const Assignable* Source) {
+  auto* source = dynamic_cast<const DateTimeCriteria*>(Source);
+  if (!source) return Assignable::Assign(Source);
   createdBefore_ = source->createdBefore_;
   createdAfter_ = source->createdAfter_;
   modifiedBefore_ = source->modifiedBefore_;
@@ -49,7 +49,7 @@ void TDateTimeCriteria::Assign(const TPersistent* Source) {
   accessedAfter_ = source->accessedAfter_;
 }
 
-bool TDateTimeCriteria::Matches(TFileTime created, TFileTime modified, TFileTime accessed) const {
+bool DateTimeCriteria::Matches(FileTime created, FileTime modified, FileTime accessed) const {
   return pairMatches(created, createdBefore_, createdAfter_) &&
          pairMatches(modified, modifiedBefore_, modifiedAfter_) &&
          pairMatches(accessed, accessedBefore_, accessedAfter_);

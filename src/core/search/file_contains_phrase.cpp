@@ -30,7 +30,7 @@ void skipToCandidate(const unsigned char* buf, std::int64_t& p, std::int64_t& co
 }  // namespace
 
 bool FileContainsPhrase(ReadableFile& file, std::string_view searchText, std::int64_t phraseLen,
-                        bool wholeWord, const TCharMap& charMap) {
+                        bool wholeWord, const CharTable& charMap) {
   if (phraseLen <= 0 || static_cast<std::int64_t>(searchText.size()) < phraseLen) return false;
   const std::int64_t length = file.size();
   if (length < phraseLen) return false;
@@ -103,7 +103,7 @@ bool FileContainsPhrase(ReadableFile& file, std::string_view searchText, std::in
 }
 
 bool FileContainsPhrase(const std::string& path, std::string_view searchText,
-                        std::int64_t phraseLen, bool wholeWord, const TCharMap& charMap) {
+                        std::int64_t phraseLen, bool wholeWord, const CharTable& charMap) {
   auto file = makeHostDirectoryReader()->openFile(path);
   if (!file) return false;
   return FileContainsPhrase(*file, searchText, phraseLen, wholeWord, charMap);

@@ -2,9 +2,9 @@
 
 namespace norvane {
 
-void TFileCriteria::Assign(const TPersistent* Source) {
-  auto* source = dynamic_cast<const TFileCriteria*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+void FileCriteria::Assign(const Assignable* Source) {
+  auto* source = dynamic_cast<const FileCriteria*>(Source);
+  if (!source) return Assignable::Assign(Source);
   if (source == this) return;
   fileName_ = source->fileName_;
   location_ = source->location_;

@@ -3,16 +3,16 @@
 #include <cstdint>
 #include <string>
 
-#include "core/search/persistent.h"
+#include "core/search/assignable.h"
 #include "core/search/search_types.h"
 
 namespace norvane {
 
-class TFileCriteria : public TPersistent {
+class FileCriteria : public Assignable {
  public:
-  const char* ClassName() const override { return "TFileCriteria"; }
-  void Assign(const TPersistent* Source) override;
-  using TPersistent::Assign;
+  const char* ClassName() const override { return "FileCriteria"; }
+  void Assign(const Assignable* Source) override;
+  using Assignable::Assign;
 
   // Name masks separated by ";".
   const std::string& FileName() const { return fileName_; }
@@ -21,13 +21,13 @@ class TFileCriteria : public TPersistent {
   const std::string& Location() const { return location_; }
   void SetLocation(const std::string& value) { location_ = value; }
   // One folder-and-mask per line, optionally prefixed by "<" or ">".
-  const TStringList& Included() const { return included_; }
-  TStringList& Included() { return included_; }
-  void SetIncluded(const TStringList& value) { included_ = value; }
+  const StringList& Included() const { return included_; }
+  StringList& Included() { return included_; }
+  void SetIncluded(const StringList& value) { included_ = value; }
   // One exclusion pattern per line.
-  const TStringList& Excluded() const { return excluded_; }
-  TStringList& Excluded() { return excluded_; }
-  void SetExcluded(const TStringList& value) { excluded_ = value; }
+  const StringList& Excluded() const { return excluded_; }
+  StringList& Excluded() { return excluded_; }
+  void SetExcluded(const StringList& value) { excluded_ = value; }
   bool Subfolders() const { return subfolders_; }
   void SetSubfolders(bool value) { subfolders_ = value; }
   std::uint16_t MinLevel() const { return minLevel_; }
@@ -38,8 +38,8 @@ class TFileCriteria : public TPersistent {
  private:
   std::string fileName_;
   std::string location_;
-  TStringList included_;
-  TStringList excluded_;
+  StringList included_;
+  StringList excluded_;
   bool subfolders_ = true;
   std::uint16_t minLevel_ = 0;
   std::uint16_t maxLevel_ = 0;

@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::int64_t kTicksPerSecond = 10000000;
 constexpr std::int64_t kEpochDifference = 11644473600;  // seconds from 1601 to 1970
-constexpr std::int64_t kDaysTo1970 = 25569;            // days from 1899-12-30 to 1970-01-01
+constexpr std::int64_t kDaysTo1970 = 25569;             // days from 1899-12-30 to 1970-01-01
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
   std::int64_t q = a / b;
@@ -16,7 +16,7 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
 }
 
 // Local milliseconds since 1970 (local wall clock) of a file time.
-std::int64_t localMilliseconds(TFileTime time) {
+std::int64_t localMilliseconds(FileTime time) {
   std::int64_t ticks = static_cast<std::int64_t>(time);
   std::int64_t unixSeconds = ticks / kTicksPerSecond - kEpochDifference;
   std::int64_t millis = (ticks % kTicksPerSecond) / 10000;
@@ -37,7 +37,7 @@ void civilFromDays(std::int64_t days, int& year, unsigned& month, unsigned& day)
   year = static_cast<int>(static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-TDateTime FileTimeToLocalDateTime(TFileTime time) {
+DateTime FileTimeToLocalDateTime(FileTime time) {
   std::int64_t ms = localMilliseconds(time);
   std::int64_t days = floorDiv(ms, 86400000);
   double fraction = static_cast<double>(ms - days * 86400000) / 86400000.0;
@@ -46,7 +46,7 @@ TDateTime FileTimeToLocalDateTime(TFileTime time) {
   return whole >= 0 ? whole + fraction : whole - fraction;
 }
 
-std::int32_t FileTimeToLocalDosTime(TFileTime time) {
+std::int32_t FileTimeToLocalDosTime(FileTime time) {
   std::int64_t seconds = floorDiv(localMilliseconds(time), 1000);
   std::int64_t days = floorDiv(seconds, 86400);
   std::int64_t secondOfDay = seconds - days * 86400;
@@ -67,9 +67,9 @@ std::int32_t FileTimeToLocalDosTime(TFileTime time) {
   return static_cast<std::int32_t>(date << 16 | clock);
 }
 
-TFileTime unixToFileTime(std::int64_t seconds, std::uint32_t nanoseconds) {
+FileTime unixToFileTime(std::int64_t seconds, std::uint32_t nanoseconds) {
   std::int64_t ticks = (seconds + kEpochDifference) * kTicksPerSecond + nanoseconds / 100;
-  return ticks < 0 ? 0 : static_cast<TFileTime>(ticks);
+  return ticks < 0 ? 0 : static_cast<FileTime>(ticks);
 }
 
 }  // namespace norvane

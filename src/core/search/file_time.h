@@ -7,14 +7,14 @@
 namespace norvane {
 
 // Local date-time of a UTC file time, to the millisecond.
-TDateTime FileTimeToLocalDateTime(TFileTime time);
+DateTime FileTimeToLocalDateTime(FileTime time);
 
 // Local time packed as a DOS date (high 16 bits) and time (low 16 bits, two-second steps).
 // Times outside 1980..2107, which that packing cannot hold, are clamped to its ends.
-std::int32_t FileTimeToLocalDosTime(TFileTime time);
+std::int32_t FileTimeToLocalDosTime(FileTime time);
 
 // File time of a UTC instant given in seconds (and nanoseconds) since 1970.
-TFileTime unixToFileTime(std::int64_t seconds, std::uint32_t nanoseconds = 0);
+FileTime unixToFileTime(std::int64_t seconds, std::uint32_t nanoseconds = 0);
 
 // Calendar date of a day count since 1970-01-01 (proleptic Gregorian).
 void civilFromDays(std::int64_t days, int& year, unsigned& month, unsigned& day);

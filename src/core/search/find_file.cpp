@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <thread>
 
-#include "platform/errors.h"
 #include "core/search/search_thread.h"
 #include "core/search/search_walk.h"
+#include "platform/errors.h"
 
 namespace norvane {
 
@@ -21,19 +21,17 @@ class LockHolder {
   std::recursive_mutex& m_;
 };
 
-void showOnStandardError(const std::string& text) {
-  std::fprintf(stderr, "%s\n", text.c_str());
-}
+void showOnStandardError(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
 
 }  // namespace
 
-TFindFile::TFindFile(std::shared_ptr<DirectoryReader> reader, EventLoop* eventLoop)
+FindFile::FindFile(std::shared_ptr<DirectoryReader> reader, EventLoop* eventLoop)
     : reader_(reader ? std::move(reader) : makeHostDirectoryReader()),
       eventLoop_(eventLoop),
       errorDisplay_(showOnStandardError),
-      alive_(std::make_shared<TFindFile*>(this)) {}
+      alive_(std::make_shared<FindFile*>(this)) {}
 
-TFindFile::~TFindFile() {
+FindFile::~FindFile() {
   destroying_ = true;
   if (busy_) Abort();
   // Wait for a worker still walking; its completion, posted for later, finds the component
@@ -42,24 +40,24 @@ TFindFile::~TFindFile() {
   alive_.reset();
 }
 
-void TFindFile::SetDirectoryReader(std::shared_ptr<DirectoryReader> reader) {
+void FindFile::SetDirectoryReader(std::shared_ptr<DirectoryReader> reader) {
   reader_ = reader ? std::move(reader) : makeHostDirectoryReader();
 }
 
-void TFindFile::DoSearchBegin() {
+void FindFile::DoSearchBegin() {
   if (OnSearchBegin && !destroying_) OnSearchBegin(this);
 }
 
-void TFindFile::DoSearchFinish() {
+void FindFile::DoSearchFinish() {
   if (OnSearchFinish && !destroying_) OnSearchFinish(this);
 }
 
-void TFindFile::DoSearchAbort() {
+void FindFile::DoSearchAbort() {
   if (OnSearchAbort && !destroying_) OnSearchAbort(this);
 }
 
-TFolderIgnore TFindFile::DoFolderChange(const std::string& Folder) {
-  TFolderIgnore ignore = fiNone;
+FolderIgnore FindFile::DoFolderChange(const std::string& Folder) {
+  FolderIgnore ignore = fiNone;
   if (!aborted_ && OnFolderChange) {
     lock_.lock();
     LockHolder holder(lock_);
@@ -69,19 +67,19 @@ TFolderIgnore TFindFile::DoFolderChange(const std::string& Folder) {
   return ignore;
 }
 
-void TFindFile::DoFileMatch(const std::string& Folder, const TSearchRec& FileInfo) {
+void FindFile::DoFileMatch(const std::string& Folder, const SearchRecord& FileInfo) {
   if (aborted_ || !OnFileMatch) return;
   lock_.lock();
   LockHolder holder(lock_);
   if (!aborted_) OnFileMatch(this, Folder, FileInfo);
 }
 
-bool TFindFile::AcceptFile(const std::string& Folder, const TSearchRec& FileInfo) {
+bool FindFile::AcceptFile(const std::string& Folder, const SearchRecord& FileInfo) {
   if (aborted_) return false;
   return targetSearch_->Matches(Folder, FileInfo, currentDirectory_);
 }
 
-void TFindFile::Execute() {
+void FindFile::Execute() {
   if (busy_) return;
   BeginSearch();
   if (!threaded_) {
@@ -96,8 +94,8 @@ void TFindFile::Execute() {
   }
   try {
     if (!eventLoop_) throw NorvaneError("A threaded search needs an event loop");
-    std::weak_ptr<TFindFile*> alive = alive_;
-    searchThread_ = std::make_unique<TSearchThread>(this, *eventLoop_, [alive]() {
+    std::weak_ptr<FindFile*> alive = alive_;
+    searchThread_ = std::make_unique<SearchThread>(this, *eventLoop_, [alive]() {
       if (auto self = alive.lock()) (*self)->finishThreadedSearch();
     });
   } catch (...) {
@@ -106,7 +104,7 @@ void TFindFile::Execute() {
   }
 }
 
-void TFindFile::Abort() {
+void FindFile::Abort() {
   if (!busy_ || aborted_) return;
   aborted_ = true;
   // A handler running on another thread holds the lock: keep this thread's messages moving
@@ -120,11 +118,11 @@ void TFindFile::Abort() {
   DoSearchAbort();
 }
 
-void TFindFile::BeginSearch() {
+void FindFile::BeginSearch() {
   busy_ = true;
   aborted_ = false;
   try {
-    targetSearch_ = std::make_unique<TTargetSearch>(criteria_, reader_->currentDirectory());
+    targetSearch_ = std::make_unique<SearchSnapshot>(criteria_, reader_->currentDirectory());
     DoSearchBegin();
   } catch (...) {
     // A failing start leaves the component idle again rather than busy for good.
@@ -133,9 +131,9 @@ void TFindFile::BeginSearch() {
   }
 }
 
-void TFindFile::EndSearch() {
+void FindFile::EndSearch() {
   struct Reset {
-    TFindFile* self;
+    FindFile* self;
     ~Reset() {
       self->targetSearch_.reset();
       self->currentTarget_ = nullptr;
@@ -145,12 +143,12 @@ void TFindFile::EndSearch() {
   DoSearchFinish();
 }
 
-void TFindFile::SearchTargets() {
+void FindFile::SearchTargets() {
   SearchWalk walk(*this, *reader_);
   walk.run();
 }
 
-void TFindFile::finishThreadedSearch() {
+void FindFile::finishThreadedSearch() {
   std::string error;
   if (searchThread_) {
     searchThread_->WaitFor();

@@ -9,50 +9,50 @@
 #include <mutex>
 #include <string>
 
+#include "core/search/assignable.h"
+#include "core/search/search_criteria.h"
+#include "core/search/search_record.h"
+#include "core/search/search_snapshot.h"
+#include "core/search/search_types.h"
 #include "platform/directory_reader.h"
 #include "platform/event_loop.h"
-#include "core/search/persistent.h"
-#include "core/search/search_criteria.h"
-#include "core/search/search_rec.h"
-#include "core/search/search_types.h"
-#include "core/search/target_search.h"
 
 namespace norvane {
 
 class SearchWalk;
-class TSearchThread;
+class SearchThread;
 
-class TFindFile : public TPersistent {
+class FindFile : public Assignable {
  public:
-  using TNotifyEvent = std::function<void(TFindFile* Sender)>;
-  using TFileMatchEvent =
-      std::function<void(TFindFile* Sender, const std::string& Folder, const TSearchRec& FileInfo)>;
-  using TFolderChangeEvent =
-      std::function<void(TFindFile* Sender, const std::string& Folder, TFolderIgnore& IgnoreFolder)>;
+  using NotifyEvent = std::function<void(FindFile* Sender)>;
+  using FileMatchEvent = std::function<void(FindFile* Sender, const std::string& Folder,
+                                            const SearchRecord& FileInfo)>;
+  using FolderChangeEvent =
+      std::function<void(FindFile* Sender, const std::string& Folder, FolderIgnore& IgnoreFolder)>;
 
   // `reader` null: the host's enumeration. `eventLoop` (not owned) pumps messages while Abort
   // waits and carries a threaded search's end back to the creating thread.
-  explicit TFindFile(std::shared_ptr<DirectoryReader> reader = nullptr,
-                     EventLoop* eventLoop = nullptr);
-  ~TFindFile() override;
-  TFindFile(const TFindFile&) = delete;
-  TFindFile& operator=(const TFindFile&) = delete;
+  explicit FindFile(std::shared_ptr<DirectoryReader> reader = nullptr,
+                    EventLoop* eventLoop = nullptr);
+  ~FindFile() override;
+  FindFile(const FindFile&) = delete;
+  FindFile& operator=(const FindFile&) = delete;
 
-  const char* ClassName() const override { return "TFindFile"; }
+  const char* ClassName() const override { return "FindFile"; }
 
-  TSearchCriteria& Criteria() { return criteria_; }
-  const TSearchCriteria& Criteria() const { return criteria_; }
-  void SetCriteria(const TSearchCriteria& value) { criteria_.Assign(&value); }
+  SearchCriteria& Criteria() { return criteria_; }
+  const SearchCriteria& Criteria() const { return criteria_; }
+  void SetCriteria(const SearchCriteria& value) { criteria_.Assign(&value); }
   bool Threaded() const { return threaded_; }
   void SetThreaded(bool value) { threaded_ = value; }
-  TThreadPriority ThreadPriority() const { return threadPriority_; }
-  void SetThreadPriority(TThreadPriority value) { threadPriority_ = value; }
+  SearchThreadPriority ThreadPriority() const { return threadPriority_; }
+  void SetThreadPriority(SearchThreadPriority value) { threadPriority_ = value; }
 
-  TFileMatchEvent OnFileMatch;
-  TFolderChangeEvent OnFolderChange;
-  TNotifyEvent OnSearchBegin;
-  TNotifyEvent OnSearchFinish;
-  TNotifyEvent OnSearchAbort;
+  FileMatchEvent OnFileMatch;
+  FolderChangeEvent OnFolderChange;
+  NotifyEvent OnSearchBegin;
+  NotifyEvent OnSearchFinish;
+  NotifyEvent OnSearchAbort;
 
   // Starts a search; does nothing while one runs.
   void Execute();
@@ -71,29 +71,29 @@ class TFindFile : public TPersistent {
 
   // Depth of the folder being walked (a target is 1) and the target being walked.
   std::uint32_t Level() const { return level_; }
-  const TTargetFolder* CurrentTarget() const { return currentTarget_; }
-  const TTargetSearch* TargetSearch() const { return targetSearch_.get(); }
+  const TargetFolder* CurrentTarget() const { return currentTarget_; }
+  const SearchSnapshot* TargetSearch() const { return targetSearch_.get(); }
 
  protected:
   virtual void DoSearchBegin();
   virtual void DoSearchFinish();
   virtual void DoSearchAbort();
-  virtual TFolderIgnore DoFolderChange(const std::string& Folder);
-  virtual void DoFileMatch(const std::string& Folder, const TSearchRec& FileInfo);
-  virtual bool AcceptFile(const std::string& Folder, const TSearchRec& FileInfo);
+  virtual FolderIgnore DoFolderChange(const std::string& Folder);
+  virtual void DoFileMatch(const std::string& Folder, const SearchRecord& FileInfo);
+  virtual bool AcceptFile(const std::string& Folder, const SearchRecord& FileInfo);
 
  private:
   friend class SearchWalk;
-  friend class TSearchThread;
+  friend class SearchThread;
 
   void BeginSearch();
   void EndSearch();
   void SearchTargets();
   void finishThreadedSearch();
 
-  TSearchCriteria criteria_;
+  SearchCriteria criteria_;
   bool threaded_ = false;
-  TThreadPriority threadPriority_ = tpNormal;
+  SearchThreadPriority threadPriority_ = tpNormal;
   std::shared_ptr<DirectoryReader> reader_;
   EventLoop* eventLoop_;
   std::function<void(const std::string&)> errorDisplay_;
@@ -102,13 +102,13 @@ class TFindFile : public TPersistent {
   std::atomic<bool> aborted_{false};
   bool destroying_ = false;
   std::uint32_t level_ = 0;
-  std::unique_ptr<TTargetSearch> targetSearch_;
-  const TTargetFolder* currentTarget_ = nullptr;
+  std::unique_ptr<SearchSnapshot> targetSearch_;
+  const TargetFolder* currentTarget_ = nullptr;
   Directory* currentDirectory_ = nullptr;  // the open folder being walked, for content tests
-  std::unique_ptr<TSearchThread> searchThread_;
+  std::unique_ptr<SearchThread> searchThread_;
   std::recursive_mutex lock_;
   // Lets a completion posted by the worker notice that the component is gone.
-  std::shared_ptr<TFindFile*> alive_;
+  std::shared_ptr<FindFile*> alive_;
 };
 
 }  // namespace norvane

@@ -22,8 +22,8 @@ std::string_view trim(std::string_view s) {
 
 }  // namespace
 
-TStringList SplitList(std::string_view text, bool caseSensitive) {
-  TStringList result;
+StringList SplitList(std::string_view text, bool caseSensitive) {
+  StringList result;
   while (true) {
     std::size_t cut = text.find(';');
     std::string_view piece = trim(text.substr(0, cut));

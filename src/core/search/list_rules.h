@@ -10,7 +10,7 @@ namespace norvane {
 // Cuts `text` at ";", trims bytes <= 32 from each piece, and drops empty pieces and repeats.
 // Masks repeat regardless of case; folders (`caseSensitive`) only when byte-equal, since two
 // Linux folders may differ only in case.
-TStringList SplitList(std::string_view text, bool caseSensitive = false);
+StringList SplitList(std::string_view text, bool caseSensitive = false);
 
 // Strips a leading "<" (no sub-folders) or ">" (sub-folders) from `item` and gives the
 // sub-folder switch for it; without a prefix the switch is `defaultSubfolders`.

@@ -2,9 +2,9 @@
 
 namespace norvane {
 
-void TSearchCriteria::Assign(const TPersistent* Source) {
-  auto* source = dynamic_cast<const TSearchCriteria*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+void SearchCriteria::Assign(const Assignable* Source) {
+  auto* source = dynamic_cast<const SearchCriteria*>(Source);
+  if (!source) return Assignable::Assign(Source);
   if (source == this) return;
   files_.Assign(&source->files_);
   attribute_.Assign(&source->attribute_);

@@ -8,18 +8,18 @@
 
 namespace norvane {
 
-class TFindFile;
+class FindFile;
 class EventLoop;
 
-class TSearchThread {
+class SearchThread {
  public:
   // Starts the walk of `findFile` at the component's priority; `completion` runs on the
   // event loop's thread once the walk is over.
-  TSearchThread(TFindFile* findFile, EventLoop& loop, std::function<void()> completion);
+  SearchThread(FindFile* findFile, EventLoop& loop, std::function<void()> completion);
   // Waits for the thread to end.
-  ~TSearchThread();
-  TSearchThread(const TSearchThread&) = delete;
-  TSearchThread& operator=(const TSearchThread&) = delete;
+  ~SearchThread();
+  SearchThread(const SearchThread&) = delete;
+  SearchThread& operator=(const SearchThread&) = delete;
 
   // The text of the error that ended the walk, or "" (read after the thread has ended).
   const std::string& ErrorText() const { return errorText_; }
@@ -28,7 +28,7 @@ class TSearchThread {
  private:
   void Execute(EventLoop& loop, std::function<void()> completion);
 
-  TFindFile* FindFile;
+  FindFile* search_;
   std::string errorText_;
   std::thread thread_;
 };

@@ -11,12 +11,12 @@ constexpr std::uint8_t kNotLookedUp = 0;
 constexpr std::uint8_t kPresent = 1;
 constexpr std::uint8_t kGone = 2;
 
-void fillRecord(TSearchRec& rec, std::string_view name, const FileRecord& file) {
+void fillRecord(SearchRecord& rec, std::string_view name, const FileRecord& file) {
   rec.Name.assign(name);
   rec.Size = file.size;
   rec.Attr = file.attributes;
   rec.Time = 0;
-  TWin32FindData& data = rec.FindData;
+  Win32FindData& data = rec.FindData;
   data.dwFileAttributes = file.attributes;
   data.ftCreationTime = file.creationTime;
   data.ftLastAccessTime = file.lastAccessTime;
@@ -31,8 +31,8 @@ void fillRecord(TSearchRec& rec, std::string_view name, const FileRecord& file) 
 SearchWalk::~SearchWalk() { unwind(); }
 
 void SearchWalk::run() {
-  const TTargetSearch& search = *owner_.targetSearch_;
-  const TTargetFolderList& targets = search.TargetFolders;
+  const SearchSnapshot& search = *owner_.targetSearch_;
+  const TargetFolderList& targets = search.TargetFolders;
   // The list holds the newest target first: walk from the back to go in order of naming.
   for (std::size_t i = targets.Count(); i-- > 0;) {
     if (owner_.aborted_) break;
@@ -48,7 +48,7 @@ void SearchWalk::run() {
   owner_.level_ = 0;
 }
 
-void SearchWalk::searchTarget(const TTargetFolder& target) {
+void SearchWalk::searchTarget(const TargetFolder& target) {
   folder_ = target.Folder;
   std::unique_ptr<Directory> root;
   if (owner_.aborted_) return;
@@ -88,7 +88,7 @@ void SearchWalk::searchTarget(const TTargetFolder& target) {
   }
 }
 
-void SearchWalk::enterFolder(const TTargetFolder& target) {
+void SearchWalk::enterFolder(const TargetFolder& target) {
   Frame& frame = frames_[depth_ - 1];
   frame.walkSubfolders = false;
   if (owner_.aborted_) return;
@@ -96,7 +96,7 @@ void SearchWalk::enterFolder(const TTargetFolder& target) {
   owner_.level_ = level;
   owner_.currentDirectory_ = frame.directory.get();
 
-  const TFolderIgnore ignore = owner_.DoFolderChange(folder_);
+  const FolderIgnore ignore = owner_.DoFolderChange(folder_);
   const bool files = (ignore == fiNone || ignore == fiJustSubfolders) && level >= target.MinLevel;
   const bool subfolders = target.Subfolders && (ignore == fiNone || ignore == fiJustThis) &&
                           (target.MaxLevel == 0 || level < target.MaxLevel);
@@ -132,8 +132,8 @@ void SearchWalk::enterFolder(const TTargetFolder& target) {
 bool SearchWalk::lookUp(Frame& frame, std::size_t entry) {
   std::uint8_t& state = frame.recordState[entry];
   if (state == kNotLookedUp) {
-    state = frame.directory->stat(frame.listing.name(entry), frame.records[entry]) ? kPresent
-                                                                                   : kGone;
+    state =
+        frame.directory->stat(frame.listing.name(entry), frame.records[entry]) ? kPresent : kGone;
   }
   return state == kPresent;
 }

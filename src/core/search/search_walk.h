@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/directory_reader.h"
-#include "core/search/search_rec.h"
+#include "core/search/search_record.h"
 #include "core/search/target_folder.h"
+#include "platform/directory_reader.h"
 
 namespace norvane {
 
-class TFindFile;
+class FindFile;
 
 class SearchWalk {
  public:
-  SearchWalk(TFindFile& owner, DirectoryReader& reader) : owner_(owner), reader_(reader) {}
+  SearchWalk(FindFile& owner, DirectoryReader& reader) : owner_(owner), reader_(reader) {}
   ~SearchWalk();
   // Walks every target, oldest first, until the search is aborted.
   void run();
@@ -34,21 +34,21 @@ class SearchWalk {
     bool walkSubfolders = false;
   };
 
-  void searchTarget(const TTargetFolder& target);
+  void searchTarget(const TargetFolder& target);
   // Announces the folder on top of the stack, reports its matches and decides whether its
   // sub-folders are walked.
-  void enterFolder(const TTargetFolder& target);
+  void enterFolder(const TargetFolder& target);
   bool lookUp(Frame& frame, std::size_t entry);
   void push(std::unique_ptr<Directory> directory);
   void pop();
   void unwind();
 
-  TFindFile& owner_;
+  FindFile& owner_;
   DirectoryReader& reader_;
   std::vector<Frame> frames_;
   std::size_t depth_ = 0;  // frames in use
   std::string folder_;
-  TSearchRec record_;
+  SearchRecord record_;
 };
 
 }  // namespace norvane

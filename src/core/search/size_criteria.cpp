@@ -2,9 +2,9 @@
 
 namespace norvane {
 
-void TSizeCriteria::Assign(const TPersistent* Source) {
-  auto* source = dynamic_cast<const TSizeCriteria*>(Source);
-  if (!source) return TPersistent::Assign(Source);
+void SizeCriteria::Assign(const Assignable* Source) {
+  auto* source = dynamic_cast<const SizeCriteria*>(Source);
+  if (!source) return Assignable::Assign(Source);
   min_ = source->min_;
   max_ = source->max_;
 }

@@ -2,15 +2,15 @@
 // Size window in bytes; 0 leaves a side open.
 #include <cstdint>
 
-#include "core/search/persistent.h"
+#include "core/search/assignable.h"
 
 namespace norvane {
 
-class TSizeCriteria : public TPersistent {
+class SizeCriteria : public Assignable {
  public:
-  const char* ClassName() const override { return "TSizeCriteria"; }
-  void Assign(const TPersistent* Source) override;
-  using TPersistent::Assign;
+  const char* ClassName() const override { return "SizeCriteria"; }
+  void Assign(const Assignable* Source) override;
+  using Assignable::Assign;
 
   std::int64_t Min() const { return min_; }
   void SetMin(std::int64_t v) { min_ = v; }

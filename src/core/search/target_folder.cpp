@@ -2,7 +2,7 @@
 
 namespace norvane {
 
-void TTargetFolder::prepareMasks() {
+void TargetFolder::prepareMasks() {
   compiledMasks_.clear();
   compiledMasks_.reserve(FileMasks.size());
   for (const std::string& mask : FileMasks) compiledMasks_.emplace_back(mask);

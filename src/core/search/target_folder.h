@@ -9,13 +9,13 @@
 
 namespace norvane {
 
-class TTargetFolder {
+class TargetFolder {
  public:
-  explicit TTargetFolder(std::string folder) : Folder(std::move(folder)) {}
+  explicit TargetFolder(std::string folder) : Folder(std::move(folder)) {}
 
   std::string Folder;  // absolute, ending in the separator; the key of the target
   bool Subfolders = true;
-  TStringList FileMasks;  // duplicates allowed: an entry is reported once per matching mask
+  StringList FileMasks;  // duplicates allowed: an entry is reported once per matching mask
   std::uint16_t MinLevel = 0;
   std::uint16_t MaxLevel = 0;
 

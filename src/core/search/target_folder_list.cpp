@@ -5,22 +5,22 @@
 
 namespace norvane {
 
-int TTargetFolderList::IndexOfFolder(const std::string& path) const {
+int TargetFolderList::IndexOfFolder(const std::string& path) const {
   for (std::size_t i = 0; i < items_.size(); ++i) {
     if (items_[i]->Folder == path) return static_cast<int>(i);
   }
   return -1;
 }
 
-TTargetFolder& TTargetFolderList::AddFolder(const std::string& path) {
+TargetFolder& TargetFolderList::AddFolder(const std::string& path) {
   std::string folder = AddBackslash(fullPathName(path, currentDirectory_));
   int index = IndexOfFolder(folder);
   if (index >= 0) return *items_[static_cast<std::size_t>(index)];
-  items_.insert(items_.begin(), std::make_unique<TTargetFolder>(std::move(folder)));
+  items_.insert(items_.begin(), std::make_unique<TargetFolder>(std::move(folder)));
   return *items_.front();
 }
 
-bool TTargetFolderList::IsExcluded(const std::string& folder, const std::string& name) const {
+bool TargetFolderList::IsExcluded(const std::string& folder, const std::string& name) const {
   for (std::size_t i = ExcludedFiles.size(); i-- > 0;) {
     if (ExcludeItemMatches(folder, name, ExcludedFiles[i])) return true;
   }

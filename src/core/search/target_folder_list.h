@@ -9,30 +9,30 @@
 
 namespace norvane {
 
-class TTargetFolderList {
+class TargetFolderList {
  public:
   // Relative folders are made absolute against `currentDirectory`.
-  explicit TTargetFolderList(std::string currentDirectory)
+  explicit TargetFolderList(std::string currentDirectory)
       : currentDirectory_(std::move(currentDirectory)) {}
 
   std::size_t Count() const { return items_.size(); }
-  TTargetFolder& operator[](std::size_t i) { return *items_[i]; }
-  const TTargetFolder& operator[](std::size_t i) const { return *items_[i]; }
+  TargetFolder& operator[](std::size_t i) { return *items_[i]; }
+  const TargetFolder& operator[](std::size_t i) const { return *items_[i]; }
 
   // Index of the target whose Folder equals `path` byte for byte (Linux folders differ by
   // case), or -1.
   int IndexOfFolder(const std::string& path) const;
   // Finds or creates (at the front) the target for `path`, made absolute and ending in the
   // separator.
-  TTargetFolder& AddFolder(const std::string& path);
+  TargetFolder& AddFolder(const std::string& path);
   // Does a line of ExcludedFiles, tried from the last, match `name` in `folder`.
   bool IsExcluded(const std::string& folder, const std::string& name) const;
 
-  TStringList ExcludedFiles;
+  StringList ExcludedFiles;
 
  private:
   std::string currentDirectory_;
-  std::vector<std::unique_ptr<TTargetFolder>> items_;
+  std::vector<std::unique_ptr<TargetFolder>> items_;
 };
 
 }  // namespace norvane

@@ -76,8 +76,8 @@ std::int64_t DriveFree(Volumes& volumes, char drive) {
   return -1;
 }
 
-void GetDriveInformation(Volumes& volumes, char drive, TDriveInformation& info) {
-  info = TDriveInformation{};
+void GetDriveInformation(Volumes& volumes, char drive, DriveInformation& info) {
+  info = DriveInformation{};
   VolumeFacts facts;
   try {
     if (!volumes.volumeFacts(NormalizeDriveLetter(drive), facts)) return;
@@ -92,13 +92,13 @@ void GetDriveInformation(Volumes& volumes, char drive, TDriveInformation& info) 
 }
 
 std::string DriveVolumeLabel(Volumes& volumes, char drive) {
-  TDriveInformation info;
+  DriveInformation info;
   GetDriveInformation(volumes, drive, info);
   return info.VolumeName;
 }
 
 std::string DriveFileSystem(Volumes& volumes, char drive) {
-  TDriveInformation info;
+  DriveInformation info;
   GetDriveInformation(volumes, drive, info);
   const std::string& s = info.FileSystemName;
   std::size_t begin = 0;

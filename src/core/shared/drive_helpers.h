@@ -8,7 +8,7 @@
 
 namespace norvane {
 
-struct TDriveInformation {
+struct DriveInformation {
   std::string VolumeName;
   std::uint32_t SerialNumber = 0;
   std::uint32_t MaxComponentLength = 0;
@@ -31,7 +31,7 @@ int DriveNumber(char c);
 
 std::int64_t DriveSize(Volumes& volumes, char drive);  // -1 when unreadable
 std::int64_t DriveFree(Volumes& volumes, char drive);  // -1 when unreadable
-void GetDriveInformation(Volumes& volumes, char drive, TDriveInformation& info);
+void GetDriveInformation(Volumes& volumes, char drive, DriveInformation& info);
 std::string DriveVolumeLabel(Volumes& volumes, char drive);
 std::string DriveFileSystem(Volumes& volumes, char drive);
 

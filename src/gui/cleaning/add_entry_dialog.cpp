@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "gui/widgets/prompts.h"
 #include "gui/widgets/labeled_edit.h"
+#include "gui/widgets/prompts.h"
 
 namespace norvane {
 
@@ -27,43 +27,54 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-TForm5::TForm5(Prompts& prompts, QWidget* parent) : TForm2(parent), prompts_(prompts) {
-  setObjectName(QStringLiteral("Form5"));
+AddEntryDialog::AddEntryDialog(Prompts& prompts, QWidget* parent)
+    : DialogFrame(parent), prompts_(prompts) {
+  setObjectName(QStringLiteral("AddEntryDialog"));
   setFixedSize(kWidth, kHeight);
-  FrmCaption->setText(QStringLiteral("增加文件类型"));
-  ToolButton1->move(kWidth - ToolButton1->width() - 7, 8);
+  captionLabel->setText(QStringLiteral("增加文件类型"));
+  closeButton->move(kWidth - closeButton->width() - 7, 8);
 
-  LabeledEdit1 = new LabeledEdit(QStringLiteral("LabeledEdit1"), QStringLiteral("描述："), this);
-  LabeledEdit1->setGeometry(kEditLeft, 72, kEditWidth, 22);
-  LabeledEdit2 =
-      new LabeledEdit(QStringLiteral("LabeledEdit2"), QStringLiteral("文件类型："), this);
-  LabeledEdit2->setGeometry(kEditLeft, 128, kEditWidth, 22);
+  upperEdit = new LabeledEdit(QStringLiteral("upperEdit"), QStringLiteral("描述："), this);
+  upperEdit->setGeometry(kEditLeft, 72, kEditWidth, 22);
+  lowerEdit = new LabeledEdit(QStringLiteral("lowerEdit"), QStringLiteral("文件类型："), this);
+  lowerEdit->setGeometry(kEditLeft, 128, kEditWidth, 22);
 
   // "浏览" stands over the right end of the first field; a caller that shows it narrows the
   // field by the button's width.
-  PushButton3 = button("PushButton3", QStringLiteral("浏览"), this);
-  PushButton3->resize(kButtonWidth, 22);
-  PushButton3->move(kEditLeft + kEditWidth - PushButton3->width(), 72);
-  PushButton3->hide();
+  browseButton = button("browseButton", QStringLiteral("浏览"), this);
+  browseButton->resize(kButtonWidth, 22);
+  browseButton->move(kEditLeft + kEditWidth - browseButton->width(), 72);
+  browseButton->hide();
 
-  PushButton1 = button("PushButton1", QStringLiteral("确定"), this);
-  PushButton1->move(kWidth - 2 * kButtonWidth - 40, 176);
-  PushButton1->setDefault(true);
-  PushButton2 = button("PushButton2", QStringLiteral("取消"), this);
-  PushButton2->move(kWidth - kButtonWidth - kEditLeft, 176);
+  okButton = button("okButton", QStringLiteral("确定"), this);
+  okButton->move(kWidth - 2 * kButtonWidth - 40, 176);
+  okButton->setDefault(true);
+  cancelButton = button("cancelButton", QStringLiteral("取消"), this);
+  cancelButton->move(kWidth - kButtonWidth - kEditLeft, 176);
 
-  connect(PushButton1, &QPushButton::clicked, this, &QDialog::accept);
-  connect(PushButton2, &QPushButton::clicked, this, &QDialog::reject);
-  connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3Click(PushButton3); });
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(browseButton, &QPushButton::clicked, this, [this] { browseForFolder(browseButton); });
 }
 
-QString TForm5::SelectDlgExecute() {
+void AddEntryDialog::setUpForFolder() {
+  captionLabel->setText(QStringLiteral("增加文件夹"));
+  browseButton->show();
+  upperEdit->fieldCaption->setText(QStringLiteral("文件夹："));
+  upperEdit->fieldCaption->adjustSize();
+  lowerEdit->fieldCaption->setText(QStringLiteral("描述："));
+  lowerEdit->fieldCaption->adjustSize();
+  // The browse button stands at the right end of the narrowed first field.
+  upperEdit->resize(upperEdit->width() - browseButton->width(), upperEdit->height());
+}
+
+QString AddEntryDialog::chooseFolder() {
   return prompts_.chooseFolder(this, QStringLiteral("选择文件夹"));
 }
 
-void TForm5::PushButton3Click(QObject*) {
-  const QString folder = SelectDlgExecute();
-  if (!folder.isEmpty()) LabeledEdit1->setText(folder);
+void AddEntryDialog::browseForFolder(QObject*) {
+  const QString folder = chooseFolder();
+  if (!folder.isEmpty()) upperEdit->setText(folder);
 }
 
 }  // namespace norvane

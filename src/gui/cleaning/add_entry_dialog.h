@@ -11,23 +11,26 @@ namespace norvane {
 class LabeledEdit;
 class Prompts;
 
-class TForm5 : public TForm2 {
+class AddEntryDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   // `prompts` must outlive the dialog.
-  explicit TForm5(Prompts& prompts, QWidget* parent = nullptr);
+  explicit AddEntryDialog(Prompts& prompts, QWidget* parent = nullptr);
+
+  // Turns the dialog into "增加文件夹": folder above with the browse button, description below.
+  void setUpForFolder();
 
   // "浏览": the folder chooser; a chosen folder goes into the first field.
-  void PushButton3Click(QObject* sender);
+  void browseForFolder(QObject* sender);
   // SelectDlg, titled "选择文件夹"; "" when the user cancels.
-  QString SelectDlgExecute();
+  QString chooseFolder();
 
-  LabeledEdit* LabeledEdit1 = nullptr;  // "描述："
-  LabeledEdit* LabeledEdit2 = nullptr;  // "文件类型："
-  QPushButton* PushButton1 = nullptr;   // "确定": OK
-  QPushButton* PushButton2 = nullptr;   // "取消": Cancel
-  QPushButton* PushButton3 = nullptr;   // "浏览", hidden until a caller shows it
+  LabeledEdit* upperEdit = nullptr;     // "描述：", or "文件夹：" for a folder
+  LabeledEdit* lowerEdit = nullptr;     // "文件类型：", or "描述：" for a folder
+  QPushButton* okButton = nullptr;      // "确定": OK
+  QPushButton* cancelButton = nullptr;  // "取消": Cancel
+  QPushButton* browseButton = nullptr;  // "浏览", hidden until a caller shows it
 
  private:
   Prompts& prompts_;

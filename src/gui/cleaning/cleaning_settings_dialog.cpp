@@ -7,11 +7,11 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "gui/widgets/action_label.h"
-#include "gui/widgets/page_commands.h"
-#include "gui/widgets/list_views.h"
 #include "gui/cleaning/add_entry_dialog.h"
+#include "gui/widgets/action_label.h"
 #include "gui/widgets/labeled_edit.h"
+#include "gui/widgets/list_views.h"
+#include "gui/widgets/page_commands.h"
 
 namespace norvane {
 
@@ -24,171 +24,186 @@ constexpr int kCommandY = 400;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// Object names of the option boxes, in the order of cleaningOptions().
+const char* const kOptionBoxNames[kOptionCount] = {
+    "skipTempFolderOption",   "skipBrowserFoldersOption", "scanHiddenOption",
+    "scanReadOnlyOption",     "scanSystemOption",         "scanEmptyOption",
+    "moveToRecycleBinOption", "deleteAtRestartOption",
+};
+
 }  // namespace
 
-TForm4::TForm4(std::string settingsFile, std::shared_ptr<Prompts> prompts, QWidget* parent)
-    : TForm2(parent),
+CleaningSettingsDialog::CleaningSettingsDialog(std::string settingsFile,
+                                               std::shared_ptr<Prompts> prompts, QWidget* parent)
+    : DialogFrame(parent),
       settingsFile_(std::move(settingsFile)),
       prompts_(std::move(prompts)),
       errorReport_(prompts_, this) {
-  setObjectName(QStringLiteral("Form4"));
+  setObjectName(QStringLiteral("CleaningSettingsDialog"));
   setFixedSize(kWidth, kHeight);
-  FrmCaption->setText(QStringLiteral("清理设置"));
-  ToolButton1->move(kWidth - ToolButton1->width() - 7, 8);
+  captionLabel->setText(QStringLiteral("清理设置"));
+  closeButton->move(kWidth - closeButton->width() - 7, 8);
 
-  TabSet = new QTabBar(this);
-  TabSet->setObjectName(QStringLiteral("TabSet"));
-  TabSet->addTab(QStringLiteral("选项"));
-  TabSet->addTab(QStringLiteral("文件类型"));
-  TabSet->setDrawBase(false);
-  TabSet->move(kNoteRect.left(), kNoteRect.top() - TabSet->sizeHint().height());
-  TabSet->resize(TabSet->sizeHint());
+  settingsTabs = new QTabBar(this);
+  settingsTabs->setObjectName(QStringLiteral("settingsTabs"));
+  settingsTabs->addTab(QStringLiteral("选项"));
+  settingsTabs->addTab(QStringLiteral("文件类型"));
+  settingsTabs->setDrawBase(false);
+  settingsTabs->move(kNoteRect.left(), kNoteRect.top() - settingsTabs->sizeHint().height());
+  settingsTabs->resize(settingsTabs->sizeHint());
 
-  SetNote = new QStackedWidget(this);
-  SetNote->setObjectName(QStringLiteral("SetNote"));
-  SetNote->setGeometry(kNoteRect);
-  SetNote->setAutoFillBackground(true);
-  QPalette white = SetNote->palette();
+  settingsPages = new QStackedWidget(this);
+  settingsPages->setObjectName(QStringLiteral("settingsPages"));
+  settingsPages->setGeometry(kNoteRect);
+  settingsPages->setAutoFillBackground(true);
+  QPalette white = settingsPages->palette();
   white.setColor(QPalette::Window, Qt::white);
-  SetNote->setPalette(white);
+  settingsPages->setPalette(white);
   buildOptionsPage();
   buildFileTypePage();
 
-  ActLabel1 = commandLabel("ActLabel1", QStringLiteral("保存设置"), 31, this,
-                           QPoint(kWidth - 190, kCommandY));
-  ActLabel2 = commandLabel("ActLabel2", QStringLiteral("默认设置"), 4, this,
-                           QPoint(kWidth - 100, kCommandY));
+  saveCommand = commandLabel("saveCommand", QStringLiteral("保存设置"), 31, this,
+                             QPoint(kWidth - 190, kCommandY));
+  defaultsCommand = commandLabel("defaultsCommand", QStringLiteral("默认设置"), 4, this,
+                                 QPoint(kWidth - 100, kCommandY));
 
-  connect(TabSet, &QTabBar::currentChanged, this,
-          [this] { errorReport_.guard([this] { TabSetClick(TabSet); }); });
-  auto bind = [this](ActionLabel* label, void (TForm4::*handler)(QObject*)) {
+  connect(settingsTabs, &QTabBar::currentChanged, this,
+          [this] { errorReport_.guard([this] { showSelectedTab(settingsTabs); }); });
+  auto bind = [this](ActionLabel* label, void (CleaningSettingsDialog::*handler)(QObject*)) {
     connect(label, &ActionLabel::clicked, this,
             [this, label, handler] { errorReport_.guard([&] { (this->*handler)(label); }); });
-    connect(label, &ActionLabel::mouseEntered, this, [this, label] { ActLabel2MouseEnter(label); });
-    connect(label, &ActionLabel::mouseLeft, this, [this, label] { ActLabel2MouseLeave(label); });
+    connect(label, &ActionLabel::mouseEntered, this, [this, label] { highlightCommand(label); });
+    connect(label, &ActionLabel::mouseLeft, this, [this, label] { unhighlightCommand(label); });
   };
-  bind(ActLabel1, &TForm4::ActLabel1Click);
-  bind(ActLabel2, &TForm4::ActLabel2Click);
-  bind(ActLabel3, &TForm4::ActLabel3Click);
+  bind(saveCommand, &CleaningSettingsDialog::saveAndClose);
+  bind(defaultsCommand, &CleaningSettingsDialog::restoreDefaults);
+  bind(addTypeCommand, &CleaningSettingsDialog::addFileType);
 
-  errorReport_.guard([this] { FormCreate(); });
+  errorReport_.guard([this] { loadAtStart(); });
 }
 
-ActionLabel* TForm4::commandLabel(const char* name, const QString& caption, int icon,
-                                  QWidget* parent, QPoint at) {
+ActionLabel* CleaningSettingsDialog::commandLabel(const char* name, const QString& caption,
+                                                  int icon, QWidget* parent, QPoint at) {
   return createCommandLabel(parent, images_, QString::fromLatin1(name), caption, icon, at);
 }
 
-void TForm4::buildOptionsPage() {
-  auto* page = new QWidget(SetNote);
-  page->setObjectName(QStringLiteral("setup"));
+void CleaningSettingsDialog::buildOptionsPage() {
+  auto* page = new QWidget(settingsPages);
+  page->setObjectName(QStringLiteral("optionsPage"));
   const CleaningSettings defaults = defaultCleaningSettings();
   int y = 20;
   for (int i = 0; i < kOptionCount; ++i) {
     const CleaningOption& option = cleaningOptions()[i];
     auto* box = new QCheckBox(QString::fromUtf8(option.caption), page);
-    box->setObjectName(QString::fromLatin1(option.name));
-    box->setChecked(defaults.options[i]);
+    box->setObjectName(QString::fromLatin1(kOptionBoxNames[i]));
+    box->setChecked(defaults.options.*option.flag);
     box->move(28, y);
     box->adjustSize();
-    Optichk[i] = box;
-    // Optichk7 (move to the recycle bin) is kept and saved but never offered.
-    if (i == 6) {
+    optionBoxes[i] = box;
+    // Moving to the recycle bin is kept and saved but never offered.
+    if (option.flag == &CleaningOptions::moveToRecycleBin) {
       box->hide();
       continue;
     }
     y += 34;
   }
-  SetNote->addWidget(page);
+  settingsPages->addWidget(page);
 }
 
-void TForm4::buildFileTypePage() {
-  auto* page = new QWidget(SetNote);
-  page->setObjectName(QStringLiteral("filetype"));
-  FileType = createListView(page, QStringLiteral("FileType"),
-                            {{QStringLiteral("描述"), 150}, {QStringLiteral("文件"), 360}}, true);
-  FileType->setGeometry(8, 8, kNoteRect.width() - 16, kNoteRect.height() - 40);
+void CleaningSettingsDialog::buildFileTypePage() {
+  auto* page = new QWidget(settingsPages);
+  page->setObjectName(QStringLiteral("fileTypePage"));
+  fileTypeList =
+      createListView(page, QStringLiteral("fileTypeList"),
+                     {{QStringLiteral("描述"), 150}, {QStringLiteral("文件"), 360}}, true);
+  fileTypeList->setGeometry(8, 8, kNoteRect.width() - 16, kNoteRect.height() - 40);
   for (const auto& type : builtInFileTypes()) appendFileType(type);
-  ActLabel3 = commandLabel("ActLabel3", QStringLiteral("增加新类型"), 13, page,
-                           QPoint(10, kNoteRect.height() - 26));
-  SetNote->addWidget(page);
+  addTypeCommand = commandLabel("addTypeCommand", QStringLiteral("增加新类型"), 13, page,
+                                QPoint(10, kNoteRect.height() - 26));
+  settingsPages->addWidget(page);
 }
 
-void TForm4::appendFileType(const norvane::FileType& type) {
-  auto* row = new QTreeWidgetItem(FileType, {qs(type.description), qs(type.masks)});
+void CleaningSettingsDialog::appendFileType(const FileType& type) {
+  auto* row = new QTreeWidgetItem(fileTypeList, {qs(type.description), qs(type.masks)});
   row->setCheckState(0, type.checked ? Qt::Checked : Qt::Unchecked);
 }
 
-CleaningSettings TForm4::currentSettings() const {
+CleaningSettings CleaningSettingsDialog::currentSettings() const {
   CleaningSettings settings;
-  for (int i = 0; i < kOptionCount; ++i) settings.options[i] = Optichk[i]->isChecked();
-  const int rows = FileType->topLevelItemCount();
+  for (int i = 0; i < kOptionCount; ++i)
+    settings.options.*cleaningOptions()[i].flag = optionBoxes[i]->isChecked();
+  const int rows = fileTypeList->topLevelItemCount();
   settings.types.reserve(rows);
   for (int i = 0; i < rows; ++i) {
-    const QTreeWidgetItem* row = FileType->topLevelItem(i);
+    const QTreeWidgetItem* row = fileTypeList->topLevelItem(i);
     settings.types.push_back({row->text(0).toStdString(), row->text(1).toStdString(),
                               row->checkState(0) == Qt::Checked});
   }
   return settings;
 }
 
-void TForm4::showSettings(const CleaningSettings& settings) {
-  for (int i = 0; i < kOptionCount; ++i) Optichk[i]->setChecked(settings.options[i]);
+void CleaningSettingsDialog::showSettings(const CleaningSettings& settings) {
+  for (int i = 0; i < kOptionCount; ++i)
+    optionBoxes[i]->setChecked(settings.options.*cleaningOptions()[i].flag);
   if (settings.types == currentSettings().types) return;
-  FileType->clear();
+  fileTypeList->clear();
   for (const auto& type : settings.types) appendFileType(type);
 }
 
-void TForm4::FormCreate() {
-  FileType->setUpdatesEnabled(false);
+void CleaningSettingsDialog::loadAtStart() {
+  fileTypeList->setUpdatesEnabled(false);
   try {
-    LoadSettings();
+    loadSettings();
   } catch (...) {
-    FileType->setUpdatesEnabled(true);
+    fileTypeList->setUpdatesEnabled(true);
     throw;
   }
-  FileType->setUpdatesEnabled(true);
+  fileTypeList->setUpdatesEnabled(true);
 }
 
-void TForm4::LoadSettings() {
+void CleaningSettingsDialog::loadSettings() {
   CleaningSettings settings = currentSettings();
   loadCleaningSettings(settingsFile_, settings);
   showSettings(settings);
 }
 
-void TForm4::SaveSettings() { saveCleaningSettings(settingsFile_, currentSettings()); }
+void CleaningSettingsDialog::saveSettings() {
+  saveCleaningSettings(settingsFile_, currentSettings());
+}
 
-void TForm4::showModalOnPage(int page) {
-  SetNote->setCurrentIndex(page);
-  TabSet->setCurrentIndex(page);
+void CleaningSettingsDialog::showModalOnPage(int page) {
+  settingsPages->setCurrentIndex(page);
+  settingsTabs->setCurrentIndex(page);
   exec();
   close();
 }
 
-void TForm4::TabSetClick(QObject*) { SetNote->setCurrentIndex(TabSet->currentIndex()); }
+void CleaningSettingsDialog::showSelectedTab(QObject*) {
+  settingsPages->setCurrentIndex(settingsTabs->currentIndex());
+}
 
-void TForm4::ActLabel1Click(QObject*) {
+void CleaningSettingsDialog::saveAndClose(QObject*) {
   // A failed write throws before the close: the dialog stays open under the error report.
-  SaveSettings();
+  saveSettings();
   close();
 }
 
-void TForm4::ActLabel2Click(QObject*) {
+void CleaningSettingsDialog::restoreDefaults(QObject*) {
   // Only the file goes; what is on display stays in force until the next start.
   QFile::remove(qs(settingsFile_));
-  LoadSettings();
+  loadSettings();
   close();
 }
 
-void TForm4::ActLabel3Click(QObject*) {
-  TForm5 dialog(*prompts_, this);
+void CleaningSettingsDialog::addFileType(QObject*) {
+  AddEntryDialog dialog(*prompts_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  appendFileType(newFileType(dialog.LabeledEdit1->text().toStdString(),
-                             dialog.LabeledEdit2->text().toStdString()));
+  appendFileType(
+      newFileType(dialog.upperEdit->text().toStdString(), dialog.lowerEdit->text().toStdString()));
 }
 
-void TForm4::ActLabel2MouseEnter(QObject* sender) { setLabelLook(sender, true); }
+void CleaningSettingsDialog::highlightCommand(QObject* sender) { setLabelLook(sender, true); }
 
-void TForm4::ActLabel2MouseLeave(QObject* sender) { setLabelLook(sender, false); }
+void CleaningSettingsDialog::unhighlightCommand(QObject* sender) { setLabelLook(sender, false); }
 
 }  // namespace norvane

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "gui/shell/error_report.h"
-#include "gui/shell/dialog_frame.h"
-#include "gui/widgets/image_list.h"
 #include "core/cleaning/cleaning_settings.h"
+#include "gui/shell/dialog_frame.h"
+#include "gui/shell/error_report.h"
+#include "gui/widgets/image_list.h"
 
 class QCheckBox;
 class QStackedWidget;
@@ -23,15 +23,16 @@ namespace norvane {
 class ActionLabel;
 class Prompts;
 
-class TForm4 : public TForm2 {
+class CleaningSettingsDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   // Notebook pages (and tabs).
-  enum Page { kSetupPage = 0, kFileTypePage = 1 };
+  enum Page { kOptionsPage = 0, kFileTypePage = 1 };
 
   // `settingsFile` is the full path of "Setup.ini"; creating the dialog loads it.
-  TForm4(std::string settingsFile, std::shared_ptr<Prompts> prompts, QWidget* parent = nullptr);
+  CleaningSettingsDialog(std::string settingsFile, std::shared_ptr<Prompts> prompts,
+                         QWidget* parent = nullptr);
 
   const std::string& settingsFile() const { return settingsFile_; }
 
@@ -41,23 +42,23 @@ class TForm4 : public TForm2 {
   // Shows the dialog modally on a page, then closes it (the "设置" and "文件类型" commands).
   void showModalOnPage(int page);
 
-  void FormCreate();
-  void LoadSettings();
-  void SaveSettings();
-  void TabSetClick(QObject* sender);
-  void ActLabel1Click(QObject* sender);  // "保存设置"
-  void ActLabel2Click(QObject* sender);  // "默认设置"
-  void ActLabel3Click(QObject* sender);  // "增加新类型"
-  void ActLabel2MouseEnter(QObject* sender);
-  void ActLabel2MouseLeave(QObject* sender);
+  void loadAtStart();
+  void loadSettings();
+  void saveSettings();
+  void showSelectedTab(QObject* sender);
+  void saveAndClose(QObject* sender);     // "保存设置"
+  void restoreDefaults(QObject* sender);  // "默认设置"
+  void addFileType(QObject* sender);      // "增加新类型"
+  void highlightCommand(QObject* sender);
+  void unhighlightCommand(QObject* sender);
 
-  QTabBar* TabSet = nullptr;
-  QStackedWidget* SetNote = nullptr;
-  std::array<QCheckBox*, kOptionCount> Optichk{};  // Optichk1 .. Optichk8
-  QTreeWidget* FileType = nullptr;
-  ActionLabel* ActLabel1 = nullptr;
-  ActionLabel* ActLabel2 = nullptr;
-  ActionLabel* ActLabel3 = nullptr;
+  QTabBar* settingsTabs = nullptr;
+  QStackedWidget* settingsPages = nullptr;
+  std::array<QCheckBox*, kOptionCount> optionBoxes{};  // in the order of cleaningOptions()
+  QTreeWidget* fileTypeList = nullptr;
+  ActionLabel* saveCommand = nullptr;
+  ActionLabel* defaultsCommand = nullptr;
+  ActionLabel* addTypeCommand = nullptr;
 
  private:
   void buildOptionsPage();
@@ -65,7 +66,7 @@ class TForm4 : public TForm2 {
   ActionLabel* commandLabel(const char* name, const QString& caption, int icon, QWidget* parent,
                             QPoint at);
   void showSettings(const CleaningSettings& settings);
-  void appendFileType(const norvane::FileType& type);
+  void appendFileType(const FileType& type);
 
   std::string settingsFile_;
   std::shared_ptr<Prompts> prompts_;

@@ -5,10 +5,10 @@
 #include <functional>
 #include <memory>
 
-#include "gui/shell/error_report.h"
-#include "gui/shell/dialog_frame.h"
-#include "gui/widgets/image_list.h"
 #include "core/cleaning/cleaning_settings.h"
+#include "gui/shell/dialog_frame.h"
+#include "gui/shell/error_report.h"
+#include "gui/widgets/image_list.h"
 #include "platform/file_ops.h"
 #include "platform/restart_delete.h"
 
@@ -21,38 +21,38 @@ class ActionLabel;
 class FoundFileModel;
 class Prompts;
 
-class TForm3 : public TForm2 {
+class FileListDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   // `settings` gives the settings dialog's state at the moment of the call.
-  TForm3(std::shared_ptr<FileOps> fileOps, std::shared_ptr<RestartDelete> restartDelete,
-         std::shared_ptr<Prompts> prompts, std::function<CleaningSettings()> settings,
-         QWidget* parent = nullptr);
+  FileListDialog(std::shared_ptr<FileOps> fileOps, std::shared_ptr<RestartDelete> restartDelete,
+                 std::shared_ptr<Prompts> prompts, std::function<CleaningSettings()> settings,
+                 QWidget* parent = nullptr);
 
   FoundFileModel& model() { return *model_; }
 
   // Handlers.
-  void ActLabel23Click(QObject* sender);  // delete the checked files
-  void ActLabel1Click(QObject* sender);   // delete every listed file
-  void ActLabel2Click(QObject* sender);   // check every row
-  void ActLabel3Click(QObject* sender);   // invert every check
-  void ActLabel23MouseEnter(QObject* sender);
-  void ActLabel23MouseLeave(QObject* sender);
+  void deleteCheckedFiles(QObject* sender);  // delete the checked files
+  void deleteAllFiles(QObject* sender);      // delete every listed file
+  void checkAllRows(QObject* sender);        // check every row
+  void invertRowChecks(QObject* sender);     // invert every check
+  void highlightCommand(QObject* sender);
+  void unhighlightCommand(QObject* sender);
 
-  QTreeView* FileList = nullptr;
-  QProgressBar* ProgressBar = nullptr;
-  ActionLabel* ActLabel23 = nullptr;
-  ActionLabel* ActLabel1 = nullptr;
-  ActionLabel* ActLabel2 = nullptr;
-  ActionLabel* ActLabel3 = nullptr;
+  QTreeView* fileTable = nullptr;
+  QProgressBar* deletionProgress = nullptr;
+  ActionLabel* deleteCheckedCommand = nullptr;
+  ActionLabel* deleteAllCommand = nullptr;
+  ActionLabel* checkAllCommand = nullptr;
+  ActionLabel* invertChecksCommand = nullptr;
 
-  std::int64_t FreedSize = 0;
-  std::int64_t CurrentFileSize = 0;
+  std::int64_t freedBytes = 0;
+  std::int64_t currentFileBytes = 0;
 
  private:
   ActionLabel* commandLabel(const char* name, const QString& caption, int icon, int x);
-  void bindCommand(ActionLabel* label, void (TForm3::*handler)(QObject*));
+  void bindCommand(ActionLabel* label, void (FileListDialog::*handler)(QObject*));
   void deleteFiles(bool all);
 
   std::shared_ptr<FileOps> fileOps_;

@@ -8,64 +8,57 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
-#include "gui/widgets/action_label.h"
 #include "core/shared/drive_helpers.h"
-#include "gui/shell/main_window.h"
-#include "gui/widgets/prompts.h"
-#include "core/shared/size_text.h"
-#include "gui/shell/start_page.h"
 #include "core/shared/folder_functions.h"
+#include "core/shared/size_text.h"
 #include "gui/cleaning/file_list_dialog.h"
 #include "gui/cleaning/found_file_model.h"
 #include "gui/cleaning/scan_progress_page.h"
 #include "gui/cleaning/scan_target_page.h"
 #include "gui/cleaning/search_animation.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/start_page.h"
+#include "gui/widgets/action_label.h"
+#include "gui/widgets/prompts.h"
 
 namespace norvane {
 
-namespace {
+namespace {}  // namespace
 
-// Option indexes in CleaningSettings::options.
-constexpr int kSkipTempFolder = 0;
-constexpr int kSkipBrowserFolders = 1;
-constexpr int kScanHidden = 2;
-constexpr int kScanReadonly = 3;
-constexpr int kScanSystem = 4;
-constexpr int kScanEmpty = 5;
-
-}  // namespace
-
-JunkScan::JunkScan(TMainForm& form, TForm3& form3, std::function<CleaningSettings()> settings)
+JunkScan::JunkScan(MainWindow& form, FileListDialog& fileList,
+                   std::function<CleaningSettings()> settings)
     : QObject(&form),
-      FindFile(nullptr, &eventLoop_),
+      junkSearch(nullptr, &eventLoop_),
       form_(form),
-      form3_(form3),
+      fileList_(fileList),
       page_(*form.startPage->progressPage),
       settings_(std::move(settings)) {
   setObjectName(QStringLiteral("JunkScan"));
-  FindFile.OnSearchBegin = [this](TFindFile* s) { FindFileSearchBegin(s); };
-  FindFile.OnFolderChange = [this](TFindFile* s, const std::string& folder, TFolderIgnore& ignore) {
-    FindFileFolderChange(s, folder, ignore);
+  junkSearch.OnSearchBegin = [this](FindFile* s) { searchBegan(s); };
+  junkSearch.OnFolderChange = [this](FindFile* s, const std::string& folder, FolderIgnore& ignore) {
+    folderEntered(s, folder, ignore);
   };
-  FindFile.OnFileMatch = [this](TFindFile* s, const std::string& folder, const TSearchRec& rec) {
-    FindFileFileMatch(s, folder, rec);
+  junkSearch.OnFileMatch = [this](FindFile* s, const std::string& folder, const SearchRecord& rec) {
+    fileMatched(s, folder, rec);
   };
-  FindFile.OnSearchAbort = [this](TFindFile* s) { FindFileSearchAbort(s); };
-  FindFile.OnSearchFinish = [this](TFindFile* s) { FindFileSearchFinish(s); };
+  junkSearch.OnSearchAbort = [this](FindFile* s) { searchAborted(s); };
+  junkSearch.OnSearchFinish = [this](FindFile* s) { searchFinished(s); };
 
-  form.hooks().findFileBusy = [this] { return FindFile.Busy(); };
+  form.hooks().scanRunning = [this] { return junkSearch.Busy(); };
   auto bind = [&](const char* name, void (JunkScan::*handler)(QObject*)) {
     auto* label = form.findChild<ActionLabel*>(QString::fromLatin1(name));
     Q_ASSERT(label != nullptr);
-    if (label != nullptr) form.bindClick(label, [this, handler](QObject* s) { (this->*handler)(s); });
+    if (label != nullptr)
+      form.bindClick(label, [this, handler](QObject* s) { (this->*handler)(s); });
   };
-  bind("ActLabel10", &JunkScan::ActLabel10Click);
-  bind("ActLabel14", &JunkScan::ActLabel14Click);
-  bind("ActLabel15", &JunkScan::ActLabel15Click);
-  for (const char* name : {"ActLabel35", "ActLabel36", "ActLabel37", "ActLabel38"})
-    bind(name, &JunkScan::ActLabel35Click);
-  bind("ActLabel29", &JunkScan::ActLabel29Click);
-  bind("ActLabel31", &JunkScan::ActLabel31Click);
+  bind("scanPartitionsCommand", &JunkScan::scanPartitions);
+  bind("scanTempFoldersCommand", &JunkScan::scanTempFolders);
+  bind("scanCommonFoldersCommand", &JunkScan::scanCommonFolders);
+  for (const char* name : {"myComputerStartCommand", "tempFoldersStartCommand",
+                           "commonFoldersStartCommand", "restartDeleteStartCommand"})
+    bind(name, &JunkScan::runStartCommand);
+  bind("stopScanCommand", &JunkScan::stopScan);
+  bind("openFileListCommand", &JunkScan::showFileList);
   form.installEventFilter(this);
 }
 
@@ -82,10 +75,10 @@ std::string JunkScan::checkedFolders(const QTreeWidget* list) {
   return location;
 }
 
-void JunkScan::showProgressPage() { form_.InfoNote->setCurrentIndex(StartPage::kScanResult); }
+void JunkScan::showProgressPage() { form_.infoPages->setCurrentIndex(StartPage::kScanResult); }
 
-void JunkScan::ActLabel10Click(QObject*) {
-  const QTreeWidget* list = form_.startPage->partitionPage->list;
+void JunkScan::scanPartitions(QObject*) {
+  const QTreeWidget* list = form_.startPage->partitionPage->targetList;
   Volumes& volumes = *form_.platform().volumes;
   std::string location;
   for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -95,43 +88,45 @@ void JunkScan::ActLabel10Click(QObject*) {
     location += DriveRootPath(volumes, letter);
     location += ';';
   }
-  FindFile.Criteria().Files().SetLocation(location);
-  SetFindFileAttr();
+  junkSearch.Criteria().Files().SetLocation(location);
+  applySettings();
   showProgressPage();
-  FindFile.Execute();
+  junkSearch.Execute();
 }
 
-void JunkScan::ActLabel14Click(QObject*) {
-  FindFile.Criteria().Files().SetLocation(checkedFolders(form_.startPage->tempFolderPage->list));
-  SetFindFileAttr();
+void JunkScan::scanTempFolders(QObject*) {
+  junkSearch.Criteria().Files().SetLocation(
+      checkedFolders(form_.startPage->tempFolderPage->targetList));
+  applySettings();
   // Everything in these folders is junk, and none of them is skipped.
-  FindFile.Criteria().Files().Excluded().clear();
-  FindFile.Criteria().Files().SetFileName("*.*");
+  junkSearch.Criteria().Files().Excluded().clear();
+  junkSearch.Criteria().Files().SetFileName("*.*");
   showProgressPage();
-  FindFile.Execute();
+  junkSearch.Execute();
 }
 
-void JunkScan::ActLabel15Click(QObject*) {
-  FindFile.Criteria().Files().SetLocation(checkedFolders(form_.startPage->commonFolderPage->list));
-  SetFindFileAttr();
+void JunkScan::scanCommonFolders(QObject*) {
+  junkSearch.Criteria().Files().SetLocation(
+      checkedFolders(form_.startPage->commonFolderPage->targetList));
+  applySettings();
   showProgressPage();
-  FindFile.Execute();
+  junkSearch.Execute();
 }
 
-void JunkScan::ActLabel35Click(QObject* sender) {
+void JunkScan::runStartCommand(QObject* sender) {
   auto* label = qobject_cast<ActionLabel*>(sender);
   if (label == nullptr) return;
   // Entering the page rebuilds its list with every row checked.
-  form_.InfoNote->setCurrentIndex(label->tag());
+  form_.infoPages->setCurrentIndex(label->tag());
   switch (label->tag()) {
     case StartPage::kMyComputer:
-      ActLabel10Click(sender);
+      scanPartitions(sender);
       break;
     case StartPage::kTempFolders:
-      ActLabel14Click(sender);
+      scanTempFolders(sender);
       break;
     case StartPage::kCommonFolders:
-      ActLabel15Click(sender);
+      scanCommonFolders(sender);
       break;
     case StartPage::kRestart:
       if (addRestartFile_) addRestartFile_();
@@ -141,27 +136,27 @@ void JunkScan::ActLabel35Click(QObject* sender) {
   }
 }
 
-void JunkScan::ActLabel29Click(QObject*) { FindFile.Abort(); }
+void JunkScan::stopScan(QObject*) { junkSearch.Abort(); }
 
-void JunkScan::ActLabel31Click(QObject*) {
-  if (!form3_.isVisible()) {
-    form3_.show();
+void JunkScan::showFileList(QObject*) {
+  if (!fileList_.isVisible()) {
+    fileList_.show();
     return;
   }
   // Already open, perhaps behind the main window.
-  form3_.raise();
-  form3_.activateWindow();
+  fileList_.raise();
+  fileList_.activateWindow();
 }
 
-void JunkScan::SetFindFileAttr() {
+void JunkScan::applySettings() {
   const CleaningSettings settings = settings_ ? settings_() : defaultCleaningSettings();
-  TSearchCriteria& criteria = FindFile.Criteria();
-  TStringList& excluded = criteria.Files().Excluded();
+  SearchCriteria& criteria = junkSearch.Criteria();
+  StringList& excluded = criteria.Files().Excluded();
   excluded.clear();
-  criteria.AttributeEx().SetHidden(settings.options[kScanHidden] ? fsIgnore : fsUnset);
-  criteria.AttributeEx().SetReadonly(settings.options[kScanReadonly] ? fsIgnore : fsUnset);
-  criteria.AttributeEx().SetSystem(settings.options[kScanSystem] ? fsIgnore : fsUnset);
-  criteria.Size().SetMin(settings.options[kScanEmpty] ? 0 : 1);
+  criteria.AttributeEx().SetHidden(settings.options.scanHidden ? fsIgnore : fsUnset);
+  criteria.AttributeEx().SetReadonly(settings.options.scanReadOnly ? fsIgnore : fsUnset);
+  criteria.AttributeEx().SetSystem(settings.options.scanSystem ? fsIgnore : fsUnset);
+  criteria.Size().SetMin(settings.options.scanEmpty ? 0 : 1);
 
   ShellFolders& folders = *form_.platform().shellFolders;
   auto exclude = [&excluded](std::string folder) {
@@ -172,8 +167,8 @@ void JunkScan::SetFindFileAttr() {
     if (folder.back() != kPathDelimiter) folder += kPathDelimiter;
     excluded.push_back(std::move(folder));
   };
-  if (settings.options[kSkipTempFolder]) exclude(LongTempFolderPath(folders));
-  if (settings.options[kSkipBrowserFolders]) {
+  if (settings.options.skipTempFolder) exclude(LongTempFolderPath(folders));
+  if (settings.options.skipBrowserFolders) {
     exclude(ShellFolderPath(folders, CSIDL_INTERNET_CACHE));
     exclude(ShellFolderPath(folders, CSIDL_COOKIES));
     exclude(ShellFolderPath(folders, CSIDL_HISTORY));
@@ -181,24 +176,24 @@ void JunkScan::SetFindFileAttr() {
   criteria.Files().SetFileName(joinScanMasks(settings.types));
 }
 
-void JunkScan::FindFileSearchBegin(TFindFile*) {
-  page_.Animate1->show();
-  page_.Animate1->play();
-  ScannedFolderCount = 0;
-  FoundFileCount = 0;
-  FoundTotalSize = 0;
-  page_.ActLabel30->setEnabled(false);
-  page_.ActLabel29->setEnabled(true);
-  form3_.model().clear();
-  ScanStartTick = form_.platform().system->tickCount();
+void JunkScan::searchBegan(FindFile*) {
+  page_.searchAnimation->show();
+  page_.searchAnimation->play();
+  scannedFolderCount = 0;
+  foundFileCount = 0;
+  foundTotalSize = 0;
+  page_.scanBackCommand->setEnabled(false);
+  page_.stopScanCommand->setEnabled(true);
+  fileList_.model().clear();
+  scanStartTick = form_.platform().system->tickCount();
   shownFolder_.clear();
   foldersChanged_ = filesChanged_ = false;
   closing_ = false;
   slice_.restart();
 }
 
-void JunkScan::FindFileFolderChange(TFindFile* Sender, const std::string& Folder,
-                                    TFolderIgnore& IgnoreFolder) {
+void JunkScan::folderEntered(FindFile* Sender, const std::string& Folder,
+                             FolderIgnore& IgnoreFolder) {
   // Read afresh each time: a start command during the scan may have rewritten the list.
   // Folder names on this system differ by case, so the comparison is exact.
   for (const std::string& line : Sender->Criteria().Files().Excluded()) {
@@ -208,70 +203,71 @@ void JunkScan::FindFileFolderChange(TFindFile* Sender, const std::string& Folder
     }
   }
   shownFolder_ = Folder;
-  ++ScannedFolderCount;
+  ++scannedFolderCount;
   foldersChanged_ = true;
   if (!Sender->Threaded()) letInterfaceRun();
 }
 
-void JunkScan::FindFileFileMatch(TFindFile* Sender, const std::string& Folder,
-                                 const TSearchRec& FileInfo) {
-  FoundTotalSize += FileInfo.Size;
-  ++FoundFileCount;
+void JunkScan::fileMatched(FindFile* Sender, const std::string& Folder,
+                           const SearchRecord& FileInfo) {
+  foundTotalSize += FileInfo.Size;
+  ++foundFileCount;
   filesChanged_ = true;
-  form3_.model().append(Folder, FileInfo.Name, FileInfo.Size, FileInfo.Time);
+  fileList_.model().append(Folder, FileInfo.Name, FileInfo.Size, FileInfo.Time);
   if (!Sender->Threaded()) letInterfaceRun();
 }
 
-void JunkScan::FindFileSearchAbort(TFindFile*) {
+void JunkScan::searchAborted(FindFile*) {
   writeProgressTexts();
-  page_.Label4->setText(QStringLiteral("用户终止"));
+  page_.scanStatusLabel->setText(QStringLiteral("用户终止"));
 }
 
-void JunkScan::FindFileSearchFinish(TFindFile*) {
+void JunkScan::searchFinished(FindFile*) {
   writeProgressTexts();
-  form3_.model().publishPending();
-  page_.Animate1->stop();
-  page_.Animate1->hide();
-  page_.ActLabel30->setEnabled(true);
-  page_.ActLabel29->setEnabled(false);
+  fileList_.model().publishPending();
+  page_.searchAnimation->stop();
+  page_.searchAnimation->hide();
+  page_.scanBackCommand->setEnabled(true);
+  page_.stopScanCommand->setEnabled(false);
 
   // Unsigned 32-bit difference: a wrap of the tick counter still gives the duration.
-  const std::uint32_t elapsed = form_.platform().system->tickCount() - ScanStartTick;
+  const std::uint32_t elapsed = form_.platform().system->tickCount() - scanStartTick;
   QString seconds = QString::number(elapsed / 1000.0, 'f', 3);
   seconds.replace(u'.', QLocale().decimalPoint());
-  page_.Label4->setText(QStringLiteral("扫描已完成……（用时：%1 秒）").arg(seconds));
+  page_.scanStatusLabel->setText(QStringLiteral("扫描已完成……（用时：%1 秒）").arg(seconds));
 
   // The main window has closed: the program is ending, nobody is there to answer.
   if (closing_) return;
   const PromptAnswer answer = form_.prompts().messageBox(
       &form_, QStringLiteral("文件扫描已结束,您是否现在就打开文件列表?"), QStringLiteral("询问"),
       PromptIcon::Question, PromptButtons::YesNo);
-  if (answer == PromptAnswer::Yes) ActLabel31Click(nullptr);
+  if (answer == PromptAnswer::Yes) showFileList(nullptr);
 }
 
 void JunkScan::letInterfaceRun() {
   if (!slice_.due()) return;
   writeProgressTexts();
-  form3_.model().publishPending();
+  fileList_.model().publishPending();
   QCoreApplication::processEvents();
 }
 
 void JunkScan::writeProgressTexts() {
   if (!shownFolder_.empty()) {
-    const QString folder = QString::fromUtf8(shownFolder_.data(),
-                                             static_cast<qsizetype>(shownFolder_.size()));
-    QLabel* status = page_.Label4;
-    status->setText(QFontMetrics(status->font()).elidedText(folder, Qt::ElideMiddle, status->width()));
+    const QString folder =
+        QString::fromUtf8(shownFolder_.data(), static_cast<qsizetype>(shownFolder_.size()));
+    QLabel* status = page_.scanStatusLabel;
+    status->setText(
+        QFontMetrics(status->font()).elidedText(folder, Qt::ElideMiddle, status->width()));
     shownFolder_.clear();
   }
   if (foldersChanged_) {
-    page_.ActLabel25->setText(QStringLiteral("已扫描文件夹：%1").arg(ScannedFolderCount));
+    page_.scannedFoldersLabel->setText(QStringLiteral("已扫描文件夹：%1").arg(scannedFolderCount));
     foldersChanged_ = false;
   }
   if (filesChanged_) {
-    page_.ActLabel26->setText(QStringLiteral("已搜索到文件：%1").arg(FoundFileCount));
-    page_.ActLabel27->setText(QStringLiteral("总计大小：") +
-                              QString::fromStdString(ConFileSize(FoundTotalSize)));
+    page_.foundFilesLabel->setText(QStringLiteral("已搜索到文件：%1").arg(foundFileCount));
+    page_.foundSizeLabel->setText(QStringLiteral("总计大小：") +
+                                  QString::fromStdString(ConFileSize(foundTotalSize)));
     filesChanged_ = false;
   }
 }
@@ -279,9 +275,9 @@ void JunkScan::writeProgressTexts() {
 bool JunkScan::eventFilter(QObject* watched, QEvent* event) {
   // Closing the main window ends the program: a scan running underneath must stop, not go on
   // unseen until it is done.
-  if (watched == &form_ && event->type() == QEvent::Close && FindFile.Busy()) {
+  if (watched == &form_ && event->type() == QEvent::Close && junkSearch.Busy()) {
     closing_ = true;
-    FindFile.Abort();
+    junkSearch.Abort();
   }
   return QObject::eventFilter(watched, event);
 }

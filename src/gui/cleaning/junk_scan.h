@@ -2,25 +2,25 @@
 // The junk scan of the main window: turns the checked targets and the cleaning settings into
 // FindFile's criteria, runs the search on the interface thread, shows its progress on the page
 // "扫描结果" and lists every match in the file-list dialog. A child of the main window, which
-// thereby owns FindFile.
+// thereby owns junkSearch.
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>
 
-#include "gui/shell/qt_event_loop.h"
 #include "core/cleaning/cleaning_settings.h"
-#include "core/shared/time_slice.h"
 #include "core/search/find_file.h"
+#include "core/shared/time_slice.h"
+#include "gui/shell/qt_event_loop.h"
 
 class QTreeWidget;
 
 namespace norvane {
 
 class ScanProgressPage;
-class TForm3;
-class TMainForm;
+class FileListDialog;
+class MainWindow;
 
 class JunkScan : public QObject {
   Q_OBJECT
@@ -31,32 +31,31 @@ class JunkScan : public QObject {
  public:
   // `settings` gives the settings dialog's state at the moment of the call. Binds the start,
   // stop and list commands and answers the main window's question whether a scan runs.
-  JunkScan(TMainForm& form, TForm3& form3, std::function<CleaningSettings()> settings);
+  JunkScan(MainWindow& form, FileListDialog& fileList, std::function<CleaningSettings()> settings);
   ~JunkScan() override;
 
   // What the start page's "添加文件" runs: the add-file command of the page "重启删除".
   void setAddRestartFile(std::function<void()> command) { addRestartFile_ = std::move(command); }
 
   // Handlers.
-  void ActLabel10Click(QObject* sender);  // scan the checked partitions
-  void ActLabel14Click(QObject* sender);  // scan the checked temporary folders, every file
-  void ActLabel15Click(QObject* sender);  // scan the checked common folders
-  void ActLabel35Click(QObject* sender);  // a start label of the start page, by its Tag
-  void ActLabel29Click(QObject* sender);  // stop
-  void ActLabel31Click(QObject* sender);  // show the file list
-  void SetFindFileAttr();
-  void FindFileSearchBegin(TFindFile* Sender);
-  void FindFileFolderChange(TFindFile* Sender, const std::string& Folder,
-                            TFolderIgnore& IgnoreFolder);
-  void FindFileFileMatch(TFindFile* Sender, const std::string& Folder, const TSearchRec& FileInfo);
-  void FindFileSearchAbort(TFindFile* Sender);
-  void FindFileSearchFinish(TFindFile* Sender);
+  void scanPartitions(QObject* sender);     // scan the checked partitions
+  void scanTempFolders(QObject* sender);    // scan the checked temporary folders, every file
+  void scanCommonFolders(QObject* sender);  // scan the checked common folders
+  void runStartCommand(QObject* sender);    // a start label of the start page, by its Tag
+  void stopScan(QObject* sender);           // stop
+  void showFileList(QObject* sender);       // show the file list
+  void applySettings();
+  void searchBegan(FindFile* Sender);
+  void folderEntered(FindFile* Sender, const std::string& Folder, FolderIgnore& IgnoreFolder);
+  void fileMatched(FindFile* Sender, const std::string& Folder, const SearchRecord& FileInfo);
+  void searchAborted(FindFile* Sender);
+  void searchFinished(FindFile* Sender);
 
-  TFindFile FindFile;
-  std::uint32_t ScanStartTick = 0;
-  std::int32_t ScannedFolderCount = 0;
-  std::int32_t FoundFileCount = 0;
-  std::int64_t FoundTotalSize = 0;
+  FindFile junkSearch;
+  std::uint32_t scanStartTick = 0;
+  std::int32_t scannedFolderCount = 0;
+  std::int32_t foundFileCount = 0;
+  std::int64_t foundTotalSize = 0;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,8 +69,8 @@ class JunkScan : public QObject {
   void letInterfaceRun();
   void writeProgressTexts();
 
-  TMainForm& form_;
-  TForm3& form3_;
+  MainWindow& form_;
+  FileListDialog& fileList_;
   ScanProgressPage& page_;
   std::function<CleaningSettings()> settings_;
   std::function<void()> addRestartFile_;

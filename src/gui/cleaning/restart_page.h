@@ -15,11 +15,11 @@ class RestartPage : public QWidget {
  public:
   explicit RestartPage(const ImageList& images, QWidget* parent = nullptr);
 
-  QTreeWidget* ReStar = nullptr;
-  ActionLabel* ActLabel21 = nullptr;  // "添加文件"
-  ActionLabel* ActLabel22 = nullptr;  // "取消"
-  ActionLabel* ActLabel20 = nullptr;  // "重启删除"
-  ActionLabel* ActLabel24 = nullptr;  // "返回"
+  QTreeWidget* restartQueueList = nullptr;
+  ActionLabel* addFileCommand = nullptr;          // "添加文件"
+  ActionLabel* removeFileCommand = nullptr;       // "取消"
+  ActionLabel* deleteAtRestartCommand = nullptr;  // "重启删除"
+  ActionLabel* restartBackCommand = nullptr;      // "返回"
 };
 
 }  // namespace norvane

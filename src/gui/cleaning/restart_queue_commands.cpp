@@ -2,38 +2,39 @@
 
 #include <QTreeWidget>
 
-#include "gui/shell/main_window.h"
-#include "gui/widgets/prompts.h"
-#include "gui/shell/start_page.h"
 #include "gui/cleaning/restart_page.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/start_page.h"
+#include "gui/widgets/prompts.h"
 
 namespace norvane {
 
-RestartQueue::RestartQueue(TMainForm& form) : QObject(&form), form_(form) {
+RestartQueue::RestartQueue(MainWindow& form) : QObject(&form), form_(form) {
   setObjectName(QStringLiteral("RestartQueue"));
   RestartPage* page = form.startPage->restartPage;
-  ReStar = page->ReStar;
-  form.bindClick(page->ActLabel21, [this](QObject* s) { ActLabel21Click(s); });
-  form.bindClick(page->ActLabel22, [this](QObject* s) { ActLabel22Click(s); });
-  form.bindClick(page->ActLabel20, [this](QObject* s) { ActLabel20Click(s); });
+  restartQueueList = page->restartQueueList;
+  form.bindClick(page->addFileCommand, [this](QObject* s) { addFile(s); });
+  form.bindClick(page->removeFileCommand, [this](QObject* s) { removeSelectedFile(s); });
+  form.bindClick(page->deleteAtRestartCommand, [this](QObject* s) { deleteAtRestart(s); });
 }
 
-void RestartQueue::ActLabel21Click(QObject*) {
+void RestartQueue::addFile(QObject*) {
   const QString path = form_.OpenDlgExecute();
-  if (!path.isEmpty()) new QTreeWidgetItem(ReStar, {path});
+  if (!path.isEmpty()) new QTreeWidgetItem(restartQueueList, {path});
 }
 
-void RestartQueue::ActLabel22Click(QObject*) {
-  const QList<QTreeWidgetItem*> selected = ReStar->selectedItems();
+void RestartQueue::removeSelectedFile(QObject*) {
+  const QList<QTreeWidgetItem*> selected = restartQueueList->selectedItems();
   if (!selected.isEmpty()) delete selected.front();
 }
 
-void RestartQueue::ActLabel20Click(QObject*) {
-  const int rows = ReStar->topLevelItemCount();
+void RestartQueue::deleteAtRestart(QObject*) {
+  const int rows = restartQueueList->topLevelItemCount();
   if (rows == 0) return;
   // Each row is registered as it stands, duplicates included; a refusal is not reported.
   for (int i = 0; i < rows; ++i)
-    form_.platform().restartDelete->DeleteOnRestart(ReStar->topLevelItem(i)->text(0).toStdString());
+    form_.platform().restartDelete->DeleteOnRestart(
+        restartQueueList->topLevelItem(i)->text(0).toStdString());
   const PromptAnswer answer = form_.prompts().messageBox(
       &form_,
       QStringLiteral("建议您关闭其他正在运行的程序，立即重新启动计算机。\r\n\r\n"

@@ -16,14 +16,14 @@ class ScanProgressPage : public QWidget {
  public:
   explicit ScanProgressPage(const ImageList& images, QWidget* parent = nullptr);
 
-  SearchAnimation* Animate1 = nullptr;
-  QLabel* Label4 = nullptr;           // status line, 441 pixels wide
-  ActionLabel* ActLabel25 = nullptr;  // folders counter
-  ActionLabel* ActLabel26 = nullptr;  // files counter
-  ActionLabel* ActLabel27 = nullptr;  // total size
-  ActionLabel* ActLabel29 = nullptr;  // "停止扫描"
-  ActionLabel* ActLabel31 = nullptr;  // "打开文件列表"
-  ActionLabel* ActLabel30 = nullptr;  // "返回"
+  SearchAnimation* searchAnimation = nullptr;
+  QLabel* scanStatusLabel = nullptr;           // status line, 441 pixels wide
+  ActionLabel* scannedFoldersLabel = nullptr;  // folders counter
+  ActionLabel* foundFilesLabel = nullptr;      // files counter
+  ActionLabel* foundSizeLabel = nullptr;       // total size
+  ActionLabel* stopScanCommand = nullptr;      // "停止扫描"
+  ActionLabel* openFileListCommand = nullptr;  // "打开文件列表"
+  ActionLabel* scanBackCommand = nullptr;      // "返回"
 };
 
 }  // namespace norvane

@@ -9,33 +9,33 @@ class QTreeWidget;
 
 namespace norvane {
 
-class TMainForm;
+class MainWindow;
 
 class ScanTargets : public QObject {
   Q_OBJECT
 
  public:
-  explicit ScanTargets(TMainForm& form);
+  explicit ScanTargets(MainWindow& form);
 
   // Clears `list` and adds one checked row per fixed partition, its drive number as item data
   // (Qt::UserRole of column 0).
-  void FillPartitionList(QTreeWidget* list);
-  void rebuildTempFolder();
-  void rebuildDailyList();
+  void fillPartitionList(QTreeWidget* list);
+  void rebuildTempFolderList();
+  void rebuildCommonFolderList();
   // What entering information page `page` refreshes (pages 1 to 3; others nothing).
   void refreshPage(int page);
 
   // "增加文件夹": asks for a folder and a description and appends them as a checked row.
-  void ActLabel19Click(QObject* sender);
+  void addFolder(QObject* sender);
 
-  QTreeWidget* HDList = nullptr;
-  QTreeWidget* TempFolder = nullptr;
-  QTreeWidget* DailyList = nullptr;
+  QTreeWidget* partitionList = nullptr;
+  QTreeWidget* tempFolderList = nullptr;
+  QTreeWidget* commonFolderList = nullptr;
 
  private:
   void appendFolderRow(QTreeWidget* list, const QString& folder, const QString& description);
 
-  TMainForm& form_;
+  MainWindow& form_;
 };
 
 }  // namespace norvane

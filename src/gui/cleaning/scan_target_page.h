@@ -1,6 +1,6 @@
 #pragma once
-// An information page on which the user picks scan targets: "我的电脑" (HDList),
-// "临时文件夹" (TempFolder) or "常用文件夹" (DailyList), with its command labels.
+// An information page on which the user picks scan targets: "我的电脑" (partitionList),
+// "临时文件夹" (tempFolderList) or "常用文件夹" (commonFolderList), with its command labels.
 #include <QWidget>
 
 class QTreeWidget;
@@ -18,12 +18,15 @@ class ScanTargetPage : public QWidget {
   static ScanTargetPage* createTempFolderPage(const ImageList& images, QWidget* parent);
   static ScanTargetPage* createCommonFolderPage(const ImageList& images, QWidget* parent);
 
-  QTreeWidget* list = nullptr;
-  ActionLabel* startLabel = nullptr;      // "开始扫描": ActLabel10 / 14 / 15
-  ActionLabel* settingsLabel = nullptr;   // "设置": ActLabel9 / 11 / 16
-  ActionLabel* fileTypesLabel = nullptr;  // "文件类型": ActLabel8 / 12 / 17
-  ActionLabel* backLabel = nullptr;       // "返回": ActLabel7 / 13 / 18
-  ActionLabel* addFolderLabel = nullptr;  // "增加文件夹": ActLabel19, common folders only
+  // Object names carry the page's subject: partitionList, scanPartitionsCommand,
+  // partitionSettingsCommand, partitionFileTypesCommand, partitionBackCommand; likewise
+  // tempFolder... and commonFolder..., and addFolderCommand on the common-folder page only.
+  QTreeWidget* targetList = nullptr;
+  ActionLabel* scanCommand = nullptr;       // "开始扫描"
+  ActionLabel* settingsCommand = nullptr;   // "设置"
+  ActionLabel* fileTypesCommand = nullptr;  // "文件类型"
+  ActionLabel* backCommand = nullptr;       // "返回"
+  ActionLabel* addFolderCommand = nullptr;  // "增加文件夹"
 
  private:
   struct Names {

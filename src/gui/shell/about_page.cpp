@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "gui/shell/maker.h"
 #include "gui/widgets/action_label.h"
 #include "gui/widgets/image_list.h"
-#include "gui/shell/maker.h"
 #include "gui/widgets/skin.h"
 
 namespace norvane {
@@ -27,20 +27,25 @@ const QString kIntroText = QStringLiteral(
     "提高硬盘的访问（读写）性能，增强系统的稳定性。");
 
 struct Product {
+  const char* name;
   const char* caption;
   const char* hint;
   const char* page;
 };
 
 const Product kProducts[4] = {
-    {"Norvane文件粉碎机", "彻底删除文件，无法用恢复工具找回", "/download/shredder.html"},
-    {"Norvane注册表清理", "查找并清除注册表中的无效信息", "/download/regclean.html"},
-    {"Norvane启动管理器", "管理开机自动运行的程序，加快启动速度", "/download/startup.html"},
-    {"Norvane隐私保护", "清除上网痕迹和最近使用的文档记录", "/download/privacy.html"},
+    {"shredderLink", "Norvane文件粉碎机", "彻底删除文件，无法用恢复工具找回",
+     "/download/shredder.html"},
+    {"registryCleanerLink", "Norvane注册表清理", "查找并清除注册表中的无效信息",
+     "/download/regclean.html"},
+    {"startupManagerLink", "Norvane启动管理器", "管理开机自动运行的程序，加快启动速度",
+     "/download/startup.html"},
+    {"privacyLink", "Norvane隐私保护", "清除上网痕迹和最近使用的文档记录",
+     "/download/privacy.html"},
 };
 
 // The decorative picture: a clean disk with a green tick.
-QPixmap aboutPicture(const ImageList& images) {
+QPixmap drawAboutPicture(const ImageList& images) {
   QPixmap pm(72, 72);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
@@ -83,50 +88,52 @@ ActionLabel* link(QWidget* parent, const QString& name, const QString& text, con
 }  // namespace
 
 AboutPage::AboutPage(const ImageList& images, QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("AboutPage"));
+  setObjectName(QStringLiteral("aboutPage"));
 
-  Image3 = new QLabel(this);
-  Image3->setObjectName(QStringLiteral("Image3"));
-  Image3->setPixmap(aboutPicture(images));
-  Image3->setGeometry(12, 14, 72, 72);
+  aboutPicture = new QLabel(this);
+  aboutPicture->setObjectName(QStringLiteral("aboutPicture"));
+  aboutPicture->setPixmap(drawAboutPicture(images));
+  aboutPicture->setGeometry(12, 14, 72, 72);
 
-  ActLabel41 = new ActionLabel(QStringLiteral("为什么要清理垃圾文件？"), this);
-  ActLabel41->setObjectName(QStringLiteral("ActLabel41"));
-  ActLabel41->setFont(Skin::uiFont(14, true));
-  QPalette green = ActLabel41->palette();
+  whyCleanHeading = new ActionLabel(QStringLiteral("为什么要清理垃圾文件？"), this);
+  whyCleanHeading->setObjectName(QStringLiteral("whyCleanHeading"));
+  whyCleanHeading->setFont(Skin::uiFont(14, true));
+  QPalette green = whyCleanHeading->palette();
   green.setColor(QPalette::WindowText, Skin::textGreen());
-  ActLabel41->setPalette(green);
-  ActLabel41->move(96, 12);
+  whyCleanHeading->setPalette(green);
+  whyCleanHeading->move(96, 12);
 
-  Label13 = paragraph(this, QStringLiteral("Label13"), kWhyText, QRect(96, 36, 514, 100));
+  whyCleanText = paragraph(this, QStringLiteral("whyCleanText"), kWhyText, QRect(96, 36, 514, 100));
 
-  GroupBox2 = new QGroupBox(QStringLiteral("Norvane磁盘清理（免费版）"), this);
-  GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-  GroupBox2->setGeometry(12, 142, 598, 216);
+  productBox = new QGroupBox(QStringLiteral("Norvane磁盘清理（免费版）"), this);
+  productBox->setObjectName(QStringLiteral("productBox"));
+  productBox->setGeometry(12, 142, 598, 216);
 
-  Label14 = heading(GroupBox2, QStringLiteral("Label14"), QStringLiteral("简介："), QPoint(14, 24));
-  Label15 = paragraph(GroupBox2, QStringLiteral("Label15"), kIntroText, QRect(14, 44, 566, 52));
+  introHeading =
+      heading(productBox, QStringLiteral("introHeading"), QStringLiteral("简介："), QPoint(14, 24));
+  introText =
+      paragraph(productBox, QStringLiteral("introText"), kIntroText, QRect(14, 44, 566, 52));
 
-  Label16 =
-      heading(GroupBox2, QStringLiteral("Label16"), QStringLiteral("服务支持："), QPoint(14, 104));
-  ActLabel42 = link(GroupBox2, QStringLiteral("ActLabel42"),
-                    QStringLiteral("网址：") + kMakerWebSite, kMakerWebSite, QPoint(30, 126));
-  ActLabel42->setImage(&images, 25);
-  ActLabel43 = link(GroupBox2, QStringLiteral("ActLabel43"), QStringLiteral("邮件：") + kMakerMail,
-                    QStringLiteral("mailto:") + kMakerMail, QPoint(30, 148));
-  ActLabel43->setImage(&images, 27);
-  ActLabel44 = new ActionLabel(kMakerMessenger, GroupBox2);
-  ActLabel44->setObjectName(QStringLiteral("ActLabel44"));
-  ActLabel44->setImage(&images, 28);
-  ActLabel44->move(30, 170);
+  supportHeading = heading(productBox, QStringLiteral("supportHeading"),
+                           QStringLiteral("服务支持："), QPoint(14, 104));
+  webSiteLink = link(productBox, QStringLiteral("webSiteLink"),
+                     QStringLiteral("网址：") + kMakerWebSite, kMakerWebSite, QPoint(30, 126));
+  webSiteLink->setImage(&images, 25);
+  mailLink = link(productBox, QStringLiteral("mailLink"), QStringLiteral("邮件：") + kMakerMail,
+                  QStringLiteral("mailto:") + kMakerMail, QPoint(30, 148));
+  mailLink->setImage(&images, 27);
+  messengerLabel = new ActionLabel(kMakerMessenger, productBox);
+  messengerLabel->setObjectName(QStringLiteral("messengerLabel"));
+  messengerLabel->setImage(&images, 28);
+  messengerLabel->move(30, 170);
 
-  Label17 =
-      heading(GroupBox2, QStringLiteral("Label17"), QStringLiteral("其他软件："), QPoint(300, 104));
+  otherProductsHeading = heading(productBox, QStringLiteral("otherProductsHeading"),
+                                 QStringLiteral("其他软件："), QPoint(300, 104));
   for (int i = 0; i < 4; ++i) {
     const Product& product = kProducts[i];
-    ActionLabel* label = link(
-        GroupBox2, QStringLiteral("ActLabel%1").arg(45 + i), QString::fromUtf8(product.caption),
-        kMakerWebSite + QString::fromUtf8(product.page), QPoint(316, 126 + 22 * i));
+    ActionLabel* label =
+        link(productBox, QString::fromLatin1(product.name), QString::fromUtf8(product.caption),
+             kMakerWebSite + QString::fromUtf8(product.page), QPoint(316, 126 + 22 * i));
     label->setHint(QString::fromUtf8(product.hint));
     label->setImage(&images, 29);
     productLinks[i] = label;

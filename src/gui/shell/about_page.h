@@ -16,18 +16,18 @@ class AboutPage : public QWidget {
  public:
   explicit AboutPage(const ImageList& images, QWidget* parent = nullptr);
 
-  QLabel* Image3 = nullptr;
-  ActionLabel* ActLabel41 = nullptr;
-  QLabel* Label13 = nullptr;
-  QGroupBox* GroupBox2 = nullptr;
-  QLabel* Label14 = nullptr;
-  QLabel* Label15 = nullptr;
-  QLabel* Label16 = nullptr;
-  ActionLabel* ActLabel42 = nullptr;
-  ActionLabel* ActLabel43 = nullptr;
-  ActionLabel* ActLabel44 = nullptr;
-  QLabel* Label17 = nullptr;
-  // The four product links, ActLabel45 to ActLabel48.
+  QLabel* aboutPicture = nullptr;
+  ActionLabel* whyCleanHeading = nullptr;
+  QLabel* whyCleanText = nullptr;
+  QGroupBox* productBox = nullptr;
+  QLabel* introHeading = nullptr;
+  QLabel* introText = nullptr;
+  QLabel* supportHeading = nullptr;
+  ActionLabel* webSiteLink = nullptr;
+  ActionLabel* mailLink = nullptr;
+  ActionLabel* messengerLabel = nullptr;
+  QLabel* otherProductsHeading = nullptr;
+  // The four product links, shredderLink to privacyLink.
   ActionLabel* productLinks[4] = {};
 };
 

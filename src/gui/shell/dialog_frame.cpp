@@ -10,57 +10,57 @@
 
 namespace norvane {
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-  setObjectName(QStringLiteral("Form2"));
+DialogFrame::DialogFrame(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  setObjectName(QStringLiteral("DialogFrame"));
   setWindowTitle(kApplicationTitle);
 
-  Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setScaledContents(true);
+  backgroundImage = new QLabel(this);
+  backgroundImage->setObjectName(QStringLiteral("backgroundImage"));
+  backgroundImage->setScaledContents(true);
 
-  Label1 = new DragStrip(this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(-122, 1, 662, 32);
-  connect(Label1, &DragStrip::mouseDown, this, &TForm2::Label1MouseDown);
+  dragStrip = new DragStrip(this);
+  dragStrip->setObjectName(QStringLiteral("dragStrip"));
+  dragStrip->setGeometry(-122, 1, 662, 32);
+  connect(dragStrip, &DragStrip::mouseDown, this, &DialogFrame::startWindowMove);
 
-  Image2 = new QLabel(this);
-  Image2->setObjectName(QStringLiteral("Image2"));
-  Image2->setGeometry(3, -1, 32, 32);
-  Image2->setPixmap(Skin::programIcon(28));
-  Image2->setAlignment(Qt::AlignCenter);
+  captionIcon = new QLabel(this);
+  captionIcon->setObjectName(QStringLiteral("captionIcon"));
+  captionIcon->setGeometry(3, -1, 32, 32);
+  captionIcon->setPixmap(Skin::programIcon(28));
+  captionIcon->setAlignment(Qt::AlignCenter);
 
-  FrmCaption = new QLabel(this);
-  FrmCaption->setObjectName(QStringLiteral("FrmCaption"));
-  FrmCaption->setFont(Skin::uiFont(12, true));
-  QPalette pal = FrmCaption->palette();
+  captionLabel = new QLabel(this);
+  captionLabel->setObjectName(QStringLiteral("captionLabel"));
+  captionLabel->setFont(Skin::uiFont(12, true));
+  QPalette pal = captionLabel->palette();
   pal.setColor(QPalette::WindowText, Skin::captionText());
-  FrmCaption->setPalette(pal);
-  FrmCaption->setGeometry(38, 13, 400, 16);
+  captionLabel->setPalette(pal);
+  captionLabel->setGeometry(38, 13, 400, 16);
 
-  ToolButton1 = createWindowButton(this, QStringLiteral("ToolButton1"), WindowButtonKind::Close);
-  ToolButton1->move(517, 8);
-  connect(ToolButton1, &QToolButton::clicked, this, [this] { ToolButton1Click(ToolButton1); });
+  closeButton = createWindowButton(this, QStringLiteral("closeButton"), WindowButtonKind::Close);
+  closeButton->move(517, 8);
+  connect(closeButton, &QToolButton::clicked, this, [this] { closeWindow(closeButton); });
 
   resize(540, 456);
 }
 
-void TForm2::Label1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+void DialogFrame::startWindowMove(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
   if (mover_)
     mover_(this);
   else
     DragStrip::startSystemMove(this);
 }
 
-void TForm2::ToolButton1Click(QObject*) { reject(); }
+void DialogFrame::closeWindow(QObject*) { reject(); }
 
-void TForm2::resizeEvent(QResizeEvent* event) {
+void DialogFrame::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  Image1->setGeometry(rect());
-  Image1->setPixmap(Skin::dialogBackground(size()));
-  Image1->lower();
+  backgroundImage->setGeometry(rect());
+  backgroundImage->setPixmap(Skin::dialogBackground(size()));
+  backgroundImage->lower();
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void DialogFrame::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (QScreen* screen = this->screen()) {
     QRect frame = geometry();

@@ -11,24 +11,24 @@ class QToolButton;
 
 namespace norvane {
 
-class TForm2 : public QDialog {
+class DialogFrame : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm2(QWidget* parent = nullptr);
+  explicit DialogFrame(QWidget* parent = nullptr);
 
   // Drag strip press, any button: hand the dialog to the system's move.
-  void Label1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
+  void startWindowMove(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
   // Close button: closes the dialog; a modal run ends with the cancel result.
-  void ToolButton1Click(QObject* sender);
+  void closeWindow(QObject* sender);
 
   void setWindowMover(DragStrip::Mover mover) { mover_ = std::move(mover); }
 
-  QLabel* Image1 = nullptr;
-  DragStrip* Label1 = nullptr;
-  QLabel* Image2 = nullptr;
-  QLabel* FrmCaption = nullptr;
-  QToolButton* ToolButton1 = nullptr;
+  QLabel* backgroundImage = nullptr;
+  DragStrip* dragStrip = nullptr;
+  QLabel* captionIcon = nullptr;
+  QLabel* captionLabel = nullptr;
+  QToolButton* closeButton = nullptr;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "gui/widgets/action_label.h"
 #include "core/shared/drive_helpers.h"
+#include "core/shared/size_text.h"
+#include "gui/widgets/action_label.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/page_commands.h"
 #include "gui/widgets/prompts.h"
-#include "core/shared/size_text.h"
 #include "gui/widgets/skin.h"
 
 namespace norvane {
@@ -73,47 +73,48 @@ void setTextColour(QWidget* w, const QColor& colour) {
 DiskPanel::DiskPanel(const Platform& platform, std::shared_ptr<Prompts> prompts,
                      const ImageList& images, QWidget* parent)
     : QWidget(parent), platform_(platform), prompts_(std::move(prompts)) {
-  setObjectName(QStringLiteral("DiskPanel"));
+  setObjectName(QStringLiteral("diskPanel"));
   buildChart();
 
-  GroupBox1 = new QGroupBox(QStringLiteral("系统信息"), this);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  GroupBox1->setGeometry(kChartWidth + 6, 0, kInfoPageWidth - kChartWidth - 6, kInfoPageHeight);
-  Label8 = infoLine(GroupBox1, QStringLiteral("Label8"), QStringLiteral("系统分区"),
-                    QColor(Qt::red), 22);
-  Label9 = infoLine(GroupBox1, QStringLiteral("Label9"), QStringLiteral("文件系统"), QColor(), 42);
-  Label10 = infoLine(GroupBox1, QStringLiteral("Label10"), QStringLiteral("总 大 小"),
-                     QColor(Qt::blue), 62);
-  Label11 = infoLine(GroupBox1, QStringLiteral("Label11"), QStringLiteral("可用空间"),
-                     QColor(0, 128, 0), 82);
+  systemInfoBox = new QGroupBox(QStringLiteral("系统信息"), this);
+  systemInfoBox->setObjectName(QStringLiteral("systemInfoBox"));
+  systemInfoBox->setGeometry(kChartWidth + 6, 0, kInfoPageWidth - kChartWidth - 6, kInfoPageHeight);
+  systemPartitionLabel = infoLine(systemInfoBox, QStringLiteral("systemPartitionLabel"),
+                                  QStringLiteral("系统分区"), QColor(Qt::red), 22);
+  fileSystemLabel = infoLine(systemInfoBox, QStringLiteral("fileSystemLabel"),
+                             QStringLiteral("文件系统"), QColor(), 42);
+  totalSizeLabel = infoLine(systemInfoBox, QStringLiteral("totalSizeLabel"),
+                            QStringLiteral("总 大 小"), QColor(Qt::blue), 62);
+  freeSpaceLabel = infoLine(systemInfoBox, QStringLiteral("freeSpaceLabel"),
+                            QStringLiteral("可用空间"), QColor(0, 128, 0), 82);
 
-  Label12 = new ActionLabel(QStringLiteral("获取回收站信息"), GroupBox1);
-  Label12->setObjectName(QStringLiteral("Label12"));
-  Label12->setAutoSize(false);
-  Label12->setWordWrap(true);
-  Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label12->setGeometry(12, 104, 240, 30);
-  QFont underlined = Label12->font();
+  recycleBinLabel = new ActionLabel(QStringLiteral("获取回收站信息"), systemInfoBox);
+  recycleBinLabel->setObjectName(QStringLiteral("recycleBinLabel"));
+  recycleBinLabel->setAutoSize(false);
+  recycleBinLabel->setWordWrap(true);
+  recycleBinLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  recycleBinLabel->setGeometry(12, 104, 240, 30);
+  QFont underlined = recycleBinLabel->font();
   underlined.setUnderline(true);
-  Label12->setFont(underlined);
-  setTextColour(Label12, QColor(128, 0, 0));
+  recycleBinLabel->setFont(underlined);
+  setTextColour(recycleBinLabel, QColor(128, 0, 0));
 
-  ActLabel23 = new ActionLabel(QStringLiteral("清空回收站"), GroupBox1);
-  ActLabel23->setObjectName(QStringLiteral("ActLabel23"));
-  ActLabel23->setImage(&images, 17);
-  ActLabel23->move(12, 135);
-  setTextColour(ActLabel23, QColor(Qt::blue));
+  emptyRecycleBinCommand = new ActionLabel(QStringLiteral("清空回收站"), systemInfoBox);
+  emptyRecycleBinCommand->setObjectName(QStringLiteral("emptyRecycleBinCommand"));
+  emptyRecycleBinCommand->setImage(&images, 17);
+  emptyRecycleBinCommand->move(12, 135);
+  setTextColour(emptyRecycleBinCommand, QColor(Qt::blue));
 }
 
 void DiskPanel::buildChart() {
-  HDSeries = new QPieSeries();
-  HDSeries->setObjectName(QStringLiteral("HDSeries"));
-  HDSeries->setName(QStringLiteral("硬盘使用情况"));
-  HDSeries->setPieSize(kPieSize);
-  HDSeries->setHorizontalPosition(kPieX);
+  diskSeries = new QPieSeries();
+  diskSeries->setObjectName(QStringLiteral("diskSeries"));
+  diskSeries->setName(QStringLiteral("硬盘使用情况"));
+  diskSeries->setPieSize(kPieSize);
+  diskSeries->setHorizontalPosition(kPieX);
 
   auto* chart = new QChart();
-  chart->addSeries(HDSeries);
+  chart->addSeries(diskSeries);
   chart->setBackgroundBrush(Qt::white);
   chart->setBackgroundRoundness(0);
   chart->setDropShadowEnabled(false);
@@ -124,33 +125,34 @@ void DiskPanel::buildChart() {
   // The legend is drawn by the panel beside the pie: the chart's own squeezes its lines.
   chart->legend()->hide();
 
-  HDChart = new QChartView(chart, this);
-  HDChart->setObjectName(QStringLiteral("HDChart"));
-  HDChart->setRenderHint(QPainter::Antialiasing);
-  HDChart->setFrameShape(QFrame::NoFrame);
-  HDChart->setGeometry(0, 0, kChartWidth, kInfoPageHeight);
+  diskChart = new QChartView(chart, this);
+  diskChart->setObjectName(QStringLiteral("diskChart"));
+  diskChart->setRenderHint(QPainter::Antialiasing);
+  diskChart->setFrameShape(QFrame::NoFrame);
+  diskChart->setGeometry(0, 0, kChartWidth, kInfoPageHeight);
   connect(chart, &QChart::plotAreaChanged, this, [this] { shadeSlices(); });
 
   for (int i = 0; i < 2; ++i) {
-    legendLines_[i] = new QLabel(HDChart);
-    legendLines_[i]->setObjectName(QStringLiteral("HDLegend%1").arg(i));
+    legendLines_[i] = new QLabel(diskChart);
+    legendLines_[i]->setObjectName(i == 0 ? QStringLiteral("usedSpaceLegend")
+                                          : QStringLiteral("freeSpaceLegend"));
     legendLines_[i]->setGeometry(kChartWidth - kLegendWidth, 44 + 24 * i, kLegendWidth, 18);
   }
 
-  HDChartFoot = new QLabel(HDChart);
-  HDChartFoot->setObjectName(QStringLiteral("HDChartFoot"));
-  HDChartFoot->setAlignment(Qt::AlignCenter);
-  HDChartFoot->setFont(Skin::uiFont(12, true));
-  HDChartFoot->setGeometry(0, kInfoPageHeight - 18, kChartWidth, 16);
-  setTextColour(HDChartFoot, QColor(0, 128, 0));
+  totalCapacityLabel = new QLabel(diskChart);
+  totalCapacityLabel->setObjectName(QStringLiteral("totalCapacityLabel"));
+  totalCapacityLabel->setAlignment(Qt::AlignCenter);
+  totalCapacityLabel->setFont(Skin::uiFont(12, true));
+  totalCapacityLabel->setGeometry(0, kInfoPageHeight - 18, kChartWidth, 16);
+  setTextColour(totalCapacityLabel, QColor(0, 128, 0));
 }
 
 void DiskPanel::shadeSlices() {
   // One left-to-right gradient across the whole pie, ending in blue.
-  const QRectF plot = HDChart->chart()->plotArea();
+  const QRectF plot = diskChart->chart()->plotArea();
   const qreal diameter = kPieSize * std::min(plot.width(), plot.height());
   const qreal left = plot.left() + kPieX * plot.width() - diameter / 2;
-  for (QPieSlice* slice : HDSeries->slices()) {
+  for (QPieSlice* slice : diskSeries->slices()) {
     const QColor colour = slice->property(kSliceColour).value<QColor>();
     QLinearGradient fill(left, 0, left + diameter, 0);
     fill.setColorAt(0, colour);
@@ -160,13 +162,13 @@ void DiskPanel::shadeSlices() {
   }
 }
 
-QString DiskPanel::chartFooter() const { return HDChartFoot->text(); }
+QString DiskPanel::chartFooter() const { return totalCapacityLabel->text(); }
 
 void DiskPanel::addSlice(double value, const QString& label, const QColor& colour) {
   // The legend reads "value label", for example "37.52 GB 已用空间".
-  auto* slice = HDSeries->append(fixed2(value) + QLatin1Char(' ') + label, value);
+  auto* slice = diskSeries->append(fixed2(value) + QLatin1Char(' ') + label, value);
   slice->setProperty(kSliceColour, colour);
-  const int line = static_cast<int>(HDSeries->count()) - 1;
+  const int line = static_cast<int>(diskSeries->count()) - 1;
   if (line < 2) {
     QLabel* legend = legendLines_[line];
     legend->setTextFormat(Qt::RichText);
@@ -177,7 +179,7 @@ void DiskPanel::addSlice(double value, const QString& label, const QColor& colou
   slice->setLabelVisible(false);
 }
 
-void DiskPanel::ShowDiskSpace() {
+void DiskPanel::showDiskSpace() {
   Volumes& volumes = *platform_.volumes;
   std::vector<std::string> roots;
   GetFixedDrives(volumes, &roots);
@@ -193,59 +195,59 @@ void DiskPanel::ShowDiskSpace() {
     letters += QLatin1Char(',');
   }
 
-  HDSeries->clear();
+  diskSeries->clear();
   addSlice(rounded2((total - free) / kGigabyte), QStringLiteral("GB 已用空间"), QColor(0, 0, 255));
   addSlice(rounded2(free / kGigabyte), QStringLiteral("GB 剩余空间"), QColor(181, 255, 181));
   shadeSlices();
   letters.chop(1);
-  HDChartFoot->setText(QStringLiteral("(") + letters + QStringLiteral(")总计容量:") +
-                       fixed2(total / kGigabyte) + QStringLiteral(" GB"));
+  totalCapacityLabel->setText(QStringLiteral("(") + letters + QStringLiteral(")总计容量:") +
+                              fixed2(total / kGigabyte) + QStringLiteral(" GB"));
 
   // The system partition is the drive of the Windows folder.
   const std::string windowsFolder = platform_.shellFolders->windowsFolder();
   const char letter = windowsFolder.empty() ? '\0' : volumes.driveOfPath(windowsFolder);
   const QString drivePart =
       IsDriveLetter(letter) ? QString::fromStdString(DriveRootPath(volumes, letter)) : QString();
-  Label8->setText(QStringLiteral("系统分区：(") + drivePart + QStringLiteral(")") +
-                  QString::fromStdString(DriveVolumeLabel(volumes, letter)));
-  Label9->setText(QStringLiteral("文件系统：") +
-                  QString::fromStdString(DriveFileSystem(volumes, letter)));
-  Label10->setText(QStringLiteral("总 大 小：") + sizeText(DriveSize(volumes, letter)));
-  Label11->setText(QStringLiteral("可用空间：") + sizeText(DriveFree(volumes, letter)));
+  systemPartitionLabel->setText(QStringLiteral("系统分区：(") + drivePart + QStringLiteral(")") +
+                                QString::fromStdString(DriveVolumeLabel(volumes, letter)));
+  fileSystemLabel->setText(QStringLiteral("文件系统：") +
+                           QString::fromStdString(DriveFileSystem(volumes, letter)));
+  totalSizeLabel->setText(QStringLiteral("总 大 小：") + sizeText(DriveSize(volumes, letter)));
+  freeSpaceLabel->setText(QStringLiteral("可用空间：") + sizeText(DriveFree(volumes, letter)));
 }
 
-void DiskPanel::ShowRecyclebin() {
+void DiskPanel::showRecycleBin() {
   Trash& trash = *platform_.trash;
   if (!trash.available()) {
-    Label12->setText(QStringLiteral("无法获取回收站信息"));
+    recycleBinLabel->setText(QStringLiteral("无法获取回收站信息"));
     return;
   }
   TrashContents contents;
   if (trash.query(contents) != 0) {
-    Label12->setText(QStringLiteral("获取回收站信息错误"));
+    recycleBinLabel->setText(QStringLiteral("获取回收站信息错误"));
     return;
   }
   if (contents.items > 0)
-    Label12->setText(
+    recycleBinLabel->setText(
         QStringLiteral("回收站共%1个项目,%2").arg(contents.items).arg(sizeText(contents.size)));
   else
-    Label12->setText(QStringLiteral("回 收 站：空"));
+    recycleBinLabel->setText(QStringLiteral("回 收 站：空"));
 }
 
-bool DiskPanel::EmptyRecycleBin() {
+bool DiskPanel::emptyRecycleBin() {
   Trash& trash = *platform_.trash;
   if (!trash.available()) return false;
   return trash.empty() == 0;
 }
 
-void DiskPanel::ActLabel23Click() {
-  if (EmptyRecycleBin())
+void DiskPanel::emptyRecycleBinAndReport() {
+  if (emptyRecycleBin())
     prompts_->messageBox(window(), QStringLiteral("回收站清理成功！"), QStringLiteral("提示"),
                          PromptIcon::Information, PromptButtons::Ok);
   else
     prompts_->messageBox(window(), QStringLiteral("回收站清理失败！"), QStringLiteral("提示"),
                          PromptIcon::Error, PromptButtons::Ok);
-  ShowRecyclebin();
+  showRecycleBin();
 }
 
 }  // namespace norvane

@@ -25,26 +25,26 @@ class DiskPanel : public QWidget {
             QWidget* parent = nullptr);
 
   // Rebuilds the chart, its footer and the four system-partition lines.
-  void ShowDiskSpace();
-  // Queries the recycle bins into Label12.
-  void ShowRecyclebin();
+  void showDiskSpace();
+  // Queries the recycle bins into recycleBinLabel.
+  void showRecycleBin();
   // True when every recycle bin was emptied.
-  bool EmptyRecycleBin();
+  bool emptyRecycleBin();
   // "清空回收站": empty, report, refresh the line.
-  void ActLabel23Click();
+  void emptyRecycleBinAndReport();
 
   QString chartFooter() const;
 
-  QChartView* HDChart = nullptr;
-  QPieSeries* HDSeries = nullptr;
-  QLabel* HDChartFoot = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label9 = nullptr;
-  QLabel* Label10 = nullptr;
-  QLabel* Label11 = nullptr;
-  ActionLabel* Label12 = nullptr;
-  ActionLabel* ActLabel23 = nullptr;
+  QChartView* diskChart = nullptr;
+  QPieSeries* diskSeries = nullptr;
+  QLabel* totalCapacityLabel = nullptr;
+  QGroupBox* systemInfoBox = nullptr;
+  QLabel* systemPartitionLabel = nullptr;
+  QLabel* fileSystemLabel = nullptr;
+  QLabel* totalSizeLabel = nullptr;
+  QLabel* freeSpaceLabel = nullptr;
+  ActionLabel* recycleBinLabel = nullptr;
+  ActionLabel* emptyRecycleBinCommand = nullptr;
 
  private:
   void buildChart();

@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <memory>
 
+#include "core/cleaning/cleaning_settings.h"
+#include "gui/cleaning/cleaning_settings_dialog.h"
+#include "gui/cleaning/file_list_dialog.h"
+#include "gui/cleaning/junk_scan.h"
+#include "gui/cleaning/restart_queue_commands.h"
 #include "gui/shell/main_window.h"
 #include "gui/widgets/qt_prompts.h"
 #include "gui/widgets/skin.h"
-#include "core/cleaning/cleaning_settings.h"
-#include "gui/cleaning/file_list_dialog.h"
-#include "gui/cleaning/cleaning_settings_dialog.h"
-#include "gui/cleaning/junk_scan.h"
-#include "gui/cleaning/restart_queue_commands.h"
 #include "platform/platform.h"
 
 int main(int argc, char* argv[]) {
@@ -20,23 +20,27 @@ int main(int argc, char* argv[]) {
   norvane::Skin::applyApplicationLook(app);
 
   auto prompts = std::make_shared<norvane::QtPrompts>();
-  norvane::TMainForm mainForm(norvane::makeHostPlatform(), prompts);
+  norvane::MainWindow mainForm(norvane::makeHostPlatform(), prompts);
   // The scan and the deletion read the settings dialog's controls each time they run.
-  norvane::TForm4* form4 = nullptr;
-  const auto currentSettings = [&form4] {
-    return form4 != nullptr ? form4->currentSettings() : norvane::defaultCleaningSettings();
+  norvane::CleaningSettingsDialog* settingsDialog = nullptr;
+  const auto currentSettings = [&settingsDialog] {
+    return settingsDialog != nullptr ? settingsDialog->currentSettings()
+                                     : norvane::defaultCleaningSettings();
   };
   // The file-list dialog, hidden until a scan offers it, and the junk scan that fills it.
-  auto* form3 = new norvane::TForm3(mainForm.platform().fileOps, mainForm.platform().restartDelete,
-                                    prompts, currentSettings, &mainForm);
-  auto* junkScan = new norvane::JunkScan(mainForm, *form3, currentSettings);
-  junkScan->setAddRestartFile([&mainForm] { mainForm.restartQueue->ActLabel21Click(); });
+  auto* fileList =
+      new norvane::FileListDialog(mainForm.platform().fileOps, mainForm.platform().restartDelete,
+                                  prompts, currentSettings, &mainForm);
+  auto* junkScan = new norvane::JunkScan(mainForm, *fileList, currentSettings);
+  junkScan->setAddRestartFile([&mainForm] { mainForm.restartQueue->addFile(); });
   // The settings dialog lives for the whole run; creating it loads "Setup.ini" beside the
   // program.
-  form4 = new norvane::TForm4(
+  settingsDialog = new norvane::CleaningSettingsDialog(
       norvane::settingsPath(QCoreApplication::applicationDirPath().toStdString()), prompts,
       &mainForm);
-  mainForm.hooks().showSettings = [form4](int page) { form4->showModalOnPage(page); };
+  mainForm.hooks().showSettings = [settingsDialog](int page) {
+    settingsDialog->showModalOnPage(page);
+  };
   mainForm.show();
   return app.exec();
 }

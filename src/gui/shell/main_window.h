@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "gui/shell/error_report.h"
-#include "gui/widgets/image_list.h"
 #include "gui/shell/main_window_hooks.h"
+#include "gui/widgets/image_list.h"
 #include "platform/platform.h"
 
 class QLabel;
@@ -32,17 +32,17 @@ class StartPage;
 class StatsPage;
 class UninstallPage;
 
-class TMainForm : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
   // Function pages by index.
   enum FunctionPage { kFilePage = 0, kStatsPage, kUninstallPage, kAboutPage };
 
-  TMainForm(Platform platform, std::shared_ptr<Prompts> prompts, MainFormHooks hooks = {},
-            QWidget* parent = nullptr);
+  MainWindow(Platform platform, std::shared_ptr<Prompts> prompts, MainWindowHooks hooks = {},
+             QWidget* parent = nullptr);
 
-  MainFormHooks& hooks() { return hooks_; }
+  MainWindowHooks& hooks() { return hooks_; }
   const Platform& platform() const { return platform_; }
   Prompts& prompts() { return *prompts_; }
 
@@ -51,66 +51,67 @@ class TMainForm : public QWidget {
   // Binds `handler` to the label's click, under the error report.
   void bindClick(ActionLabel* label, std::function<void(QObject* sender)> handler);
 
-  static QString ConFileSize(std::int64_t bytes);
+  // Object names of the pages' command labels.
+  static const QStringList& pageCommandNames();
 
   // OpenDlg: "选择文件", "所有文件|*.*", one file. "" when the user cancels.
   QString OpenDlgExecute();
 
   // Handlers.
-  void FormCreate();
-  void FileBtnClick(QObject* sender);
-  void FileBtnMouseEnter(QObject* sender);
-  void FileBtnMouseLeave(QObject* sender);
-  void PageNotePageChanged(QObject* sender);
-  void InfoNotePageChanged(QObject* sender);
-  void ActLabel2Click(QObject* sender);
-  void ActLabel7Click(QObject* sender);
-  void ActLabel9Click(QObject* sender);
-  void ActLabel8Click(QObject* sender);
-  void ActLabel2MouseEnter(QObject* sender);
-  void ActLabel2MouseLeave(QObject* sender);
-  void ActLabel42MouseEnter(QObject* sender);
-  void ActLabel42MouseLeave(QObject* sender);
-  void Label1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+  void finishStartUp();
+  void showFunctionPage(QObject* sender);
+  void highlightFunctionButton(QObject* sender);
+  void unhighlightFunctionButton(QObject* sender);
+  void functionPageChanged(QObject* sender);
+  void infoPageChanged(QObject* sender);
+  void openInfoPage(QObject* sender);
+  void showDiskInfo(QObject* sender);
+  void openOptionSettings(QObject* sender);
+  void openFileTypeSettings(QObject* sender);
+  void highlightPageCommand(QObject* sender);
+  void unhighlightPageCommand(QObject* sender);
+  void highlightLink(QObject* sender);
+  void unhighlightLink(QObject* sender);
+  void startWindowMove(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                        QPoint pos);
-  void ToolButton1Click(QObject* sender);
-  void ToolButton2Click(QObject* sender);
-  void Timer1Timer(QObject* sender);
-  void ActLabel39Click(QObject* sender);
-  void Label12Click(QObject* sender);
-  void ActLabel23Click(QObject* sender);
+  void closeWindow(QObject* sender);
+  void minimiseWindow(QObject* sender);
+  void trimMemory(QObject* sender);
+  void openUpdateWindow(QObject* sender);
+  void showRecycleBin(QObject* sender);
+  void emptyRecycleBinAndReport(QObject* sender);
 
   // The disk and recycle-bin panel.
-  void ShowDiskSpace();
-  void ShowRecyclebin();
+  void showDiskSpace();
+  void showRecycleBin();
 
-  ImageList ImgBtnPng;
+  ImageList imageList;
 
-  QLabel* Image1 = nullptr;
-  DragStrip* Label1 = nullptr;
-  QLabel* Image2 = nullptr;
-  QLabel* FrmCaption = nullptr;
-  QToolButton* ToolButton2 = nullptr;
-  QToolButton* ToolButton1 = nullptr;
-  ActionLabel* FileBtn = nullptr;
-  ActionLabel* RegBtn = nullptr;
-  ActionLabel* SoftBtn = nullptr;
-  ActionLabel* ActLabel6 = nullptr;
-  ActionLabel* HintLbl = nullptr;
-  QStackedWidget* PageNote = nullptr;
-  QLabel* Label3 = nullptr;
-  ActionLabel* ActLabel39 = nullptr;
-  ActionLabel* ActLabel40 = nullptr;
-  QTimer* Timer1 = nullptr;
+  QLabel* backgroundImage = nullptr;
+  DragStrip* dragStrip = nullptr;
+  QLabel* captionIcon = nullptr;
+  QLabel* captionLabel = nullptr;
+  QToolButton* minimiseButton = nullptr;
+  QToolButton* closeButton = nullptr;
+  ActionLabel* fileCleaningButton = nullptr;
+  ActionLabel* folderStatsButton = nullptr;
+  ActionLabel* uninstallButton = nullptr;
+  ActionLabel* aboutButton = nullptr;
+  ActionLabel* functionCaption = nullptr;
+  QStackedWidget* functionPages = nullptr;
+  QLabel* copyrightLabel = nullptr;
+  ActionLabel* onlineUpdateLink = nullptr;
+  ActionLabel* makerSiteLink = nullptr;
+  QTimer* memoryTrimTimer = nullptr;
 
   StartPage* startPage = nullptr;
   StatsPage* statsPage = nullptr;
   UninstallPage* uninstallPage = nullptr;
   AboutPage* aboutPage = nullptr;
   // Shortcuts into the start page.
-  QStackedWidget* InfoNote = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label7 = nullptr;
+  QStackedWidget* infoPages = nullptr;
+  QLabel* infoPageHeading = nullptr;
+  QLabel* descriptionLabel = nullptr;
   DiskPanel* diskPanel = nullptr;
   // Commands of the target lists and of the restart queue.
   ScanTargets* scanTargets = nullptr;
@@ -122,14 +123,14 @@ class TMainForm : public QWidget {
   ActionLabel* functionButton(const char* name, const QString& caption, int tag, int icon, int x);
   ActionLabel* bottomLink(const char* name, const QString& caption, int icon, int x);
   void wireHandlers();
-  void bindHover(const QString& name, void (TMainForm::*enter)(QObject*),
-                 void (TMainForm::*leave)(QObject*));
+  void bindHover(const QString& name, void (MainWindow::*enter)(QObject*),
+                 void (MainWindow::*leave)(QObject*));
   void openLink(const QString& target);
   ActionLabel* label(const QString& name) const;
 
   Platform platform_;
   std::shared_ptr<Prompts> prompts_;
-  MainFormHooks hooks_;
+  MainWindowHooks hooks_;
   ErrorReport errorReport_;
 };
 

@@ -12,14 +12,15 @@ class QTreeWidget;
 
 namespace norvane {
 
-struct MainFormHooks {
-  // FindFile's Busy: true while a junk scan runs.
-  std::function<bool()> findFileBusy;
-  // Show Form4 modally on its options page (0) or its file-type page (1), then close it.
+struct MainWindowHooks {
+  // True while a junk scan runs.
+  std::function<bool()> scanRunning;
+  // Show the settings dialog modally on its options page (0) or its file-type page (1), then close
+  // it.
   std::function<void(int page)> showSettings;
-  // ActLabel39Click: the update window, modally.
+  // openUpdateWindow: the update window, modally.
   std::function<void()> showUpdateWindow;
-  // FillPartitionList on a partition list (HDlist1 when "目录统计" is entered).
+  // fillPartitionList on a partition list (countPartitionList when "目录统计" is entered).
   std::function<void(QTreeWidget* list)> fillPartitionList;
   // Refresh of the information pages 1 to 3 when they are entered.
   std::function<void(int page)> refreshInfoPage;

@@ -6,20 +6,21 @@
 #include <QPainter>
 #include <QStackedWidget>
 
-#include "gui/widgets/action_label.h"
-#include "gui/shell/disk_panel.h"
-#include "gui/widgets/image_list.h"
-#include "gui/widgets/page_commands.h"
-#include "gui/widgets/skin.h"
 #include "gui/cleaning/restart_page.h"
 #include "gui/cleaning/scan_progress_page.h"
 #include "gui/cleaning/scan_target_page.h"
+#include "gui/shell/disk_panel.h"
+#include "gui/widgets/action_label.h"
+#include "gui/widgets/image_list.h"
+#include "gui/widgets/page_commands.h"
+#include "gui/widgets/skin.h"
 
 namespace norvane {
 
 namespace {
 
 struct Shortcut {
+  const char* name;  // object names: <name>Shortcut, <name>Picture, <name>StartCommand
   const char* caption;
   const char* hint;
   const char* startCaption;
@@ -27,17 +28,17 @@ struct Shortcut {
 };
 
 const Shortcut kShortcuts[4] = {
-    {"我的电脑", "清理硬盘所有分区", "开始扫描", 7},
-    {"临时文件夹", "清理系统临时文件", "开始扫描", 12},
-    {"常用文件夹", "清理程序文件夹", "开始扫描", 6},
-    {"重启删除", "重新启动删除文件", "添加文件", 16},
+    {"myComputer", "我的电脑", "清理硬盘所有分区", "开始扫描", 7},
+    {"tempFolders", "临时文件夹", "清理系统临时文件", "开始扫描", 12},
+    {"commonFolders", "常用文件夹", "清理程序文件夹", "开始扫描", 6},
+    {"restartDelete", "重启删除", "重新启动删除文件", "添加文件", 16},
 };
 
 const QRect kShortcutBox(8, 6, 466, 170);
 const QRect kDescriptionBox(482, 6, 132, 170);
 
 // The picture under the description text: a green panel with the product mark at its foot.
-QPixmap descriptionPicture(QSize size) {
+QPixmap drawDescriptionPicture(QSize size) {
   QPixmap pm(size);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
@@ -64,55 +65,55 @@ void setColour(QWidget* w, const QColor& colour) {
 StartPage::StartPage(const Platform& platform, std::shared_ptr<Prompts> prompts,
                      const ImageList& images, QWidget* parent)
     : QWidget(parent) {
-  setObjectName(QStringLiteral("StartPage"));
+  setObjectName(QStringLiteral("startPage"));
   setWindowTitle(QStringLiteral("磁盘文件"));
   buildShortcutBox(images);
   buildDescriptionBox(images);
 
-  Label2 = new QLabel(QStringLiteral("硬盘信息"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setFont(Skin::uiFont(12, true));
-  setColour(Label2, Skin::textGreen());
-  Label2->setGeometry(20, 182, 200, 16);
+  infoPageHeading = new QLabel(QStringLiteral("硬盘信息"), this);
+  infoPageHeading->setObjectName(QStringLiteral("infoPageHeading"));
+  infoPageHeading->setFont(Skin::uiFont(12, true));
+  setColour(infoPageHeading, Skin::textGreen());
+  infoPageHeading->setGeometry(20, 182, 200, 16);
 
-  InfoNote = new QStackedWidget(this);
-  InfoNote->setObjectName(QStringLiteral("InfoNote"));
-  InfoNote->setGeometry(20, 201, kInfoPageWidth, kInfoPageHeight);
+  infoPages = new QStackedWidget(this);
+  infoPages->setObjectName(QStringLiteral("infoPages"));
+  infoPages->setGeometry(20, 201, kInfoPageWidth, kInfoPageHeight);
 
-  diskPanel = new DiskPanel(platform, std::move(prompts), images, InfoNote);
+  diskPanel = new DiskPanel(platform, std::move(prompts), images, infoPages);
   diskPanel->setWindowTitle(QStringLiteral("硬盘信息"));
-  partitionPage = ScanTargetPage::createPartitionPage(images, InfoNote);
-  tempFolderPage = ScanTargetPage::createTempFolderPage(images, InfoNote);
-  commonFolderPage = ScanTargetPage::createCommonFolderPage(images, InfoNote);
-  restartPage = new RestartPage(images, InfoNote);
-  progressPage = new ScanProgressPage(images, InfoNote);
+  partitionPage = ScanTargetPage::createPartitionPage(images, infoPages);
+  tempFolderPage = ScanTargetPage::createTempFolderPage(images, infoPages);
+  commonFolderPage = ScanTargetPage::createCommonFolderPage(images, infoPages);
+  restartPage = new RestartPage(images, infoPages);
+  progressPage = new ScanProgressPage(images, infoPages);
   for (QWidget* page :
        {static_cast<QWidget*>(diskPanel), static_cast<QWidget*>(partitionPage),
         static_cast<QWidget*>(tempFolderPage), static_cast<QWidget*>(commonFolderPage),
         static_cast<QWidget*>(restartPage), static_cast<QWidget*>(progressPage)})
-    InfoNote->addWidget(page);
-  InfoNote->setCurrentIndex(kDiskInfo);
+    infoPages->addWidget(page);
+  infoPages->setCurrentIndex(kDiskInfo);
 }
 
 QString StartPage::infoPageCaption(int index) const {
-  QWidget* page = InfoNote->widget(index);
+  QWidget* page = infoPages->widget(index);
   return page != nullptr ? page->windowTitle() : QString();
 }
 
 void StartPage::buildShortcutBox(const ImageList& images) {
   auto* box = new QFrame(this);
-  box->setObjectName(QStringLiteral("ShortcutBox"));
+  box->setObjectName(QStringLiteral("shortcutBox"));
   box->setGeometry(kShortcutBox);
   box->setStyleSheet(QStringLiteral(
-      "#ShortcutBox { background: #f4fbf2; border: 1px solid #b7dcae; border-radius: 6px; }"));
-  ShortcutBox = box;
+      "#shortcutBox { background: #f4fbf2; border: 1px solid #b7dcae; border-radius: 6px; }"));
+  shortcutBox = box;
 
-  ActLabel1 = new ActionLabel(QStringLiteral("快捷方式"), box);
-  ActLabel1->setObjectName(QStringLiteral("ActLabel1"));
-  ActLabel1->setImage(&images, 29);
-  ActLabel1->setFont(Skin::uiFont(12, true));
-  setColour(ActLabel1, Skin::textGreen());
-  ActLabel1->move(10, 8);
+  shortcutsHeading = new ActionLabel(QStringLiteral("快捷方式"), box);
+  shortcutsHeading->setObjectName(QStringLiteral("shortcutsHeading"));
+  shortcutsHeading->setImage(&images, 29);
+  shortcutsHeading->setFont(Skin::uiFont(12, true));
+  setColour(shortcutsHeading, Skin::textGreen());
+  shortcutsHeading->move(10, 8);
 
   for (int i = 0; i < 4; ++i) {
     const Shortcut& s = kShortcuts[i];
@@ -120,40 +121,40 @@ void StartPage::buildShortcutBox(const ImageList& images) {
     const int y = 40 + (i / 2) * 64;
 
     auto* picture = new QLabel(box);
-    picture->setObjectName(QStringLiteral("ShortcutPicture%1").arg(i + 1));
+    picture->setObjectName(QString::fromLatin1(s.name) + QStringLiteral("Picture"));
     picture->setPixmap(images.pixmap(s.picture, 32));
     picture->setGeometry(x, y, 32, 32);
     shortcutPictures[i] = picture;
 
     auto* shortcut = new ActionLabel(QString::fromUtf8(s.caption), box);
-    shortcut->setObjectName(QStringLiteral("ActLabel%1").arg(2 + i));
+    shortcut->setObjectName(QString::fromLatin1(s.name) + QStringLiteral("Shortcut"));
     shortcut->setTag(i + 1);
     shortcut->setHint(QString::fromUtf8(s.hint));
     setColour(shortcut, QColor(20, 60, 20));
     shortcut->move(x + 40, y + 8);
     shortcuts[i] = shortcut;
 
-    ActionLabel* start = createCommandLabel(box, images, QStringLiteral("ActLabel%1").arg(35 + i),
-                                            QString::fromUtf8(s.startCaption), i == 3 ? 13 : 8,
-                                            QPoint(x + 120, y + 8));
+    ActionLabel* start = createCommandLabel(
+        box, images, QString::fromLatin1(s.name) + QStringLiteral("StartCommand"),
+        QString::fromUtf8(s.startCaption), i == 3 ? 13 : 8, QPoint(x + 120, y + 8));
     start->setTag(i + 1);
-    startLabels[i] = start;
+    startCommands[i] = start;
   }
 }
 
 void StartPage::buildDescriptionBox(const ImageList&) {
-  Image4 = new QLabel(this);
-  Image4->setObjectName(QStringLiteral("Image4"));
-  Image4->setGeometry(kDescriptionBox);
-  Image4->setPixmap(descriptionPicture(kDescriptionBox.size()));
+  descriptionPicture = new QLabel(this);
+  descriptionPicture->setObjectName(QStringLiteral("descriptionPicture"));
+  descriptionPicture->setGeometry(kDescriptionBox);
+  descriptionPicture->setPixmap(drawDescriptionPicture(kDescriptionBox.size()));
 
-  Label7 = new QLabel(kMainWindowCaption, this);
-  Label7->setObjectName(QStringLiteral("Label7"));
-  Label7->setWordWrap(true);
-  Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label7->setFont(Skin::uiFont(12, true));
-  setColour(Label7, Qt::white);
-  Label7->setGeometry(kDescriptionBox.x() + 14, kDescriptionBox.y() + 16, 104, 96);
+  descriptionLabel = new QLabel(kMainWindowCaption, this);
+  descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
+  descriptionLabel->setWordWrap(true);
+  descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  descriptionLabel->setFont(Skin::uiFont(12, true));
+  setColour(descriptionLabel, Qt::white);
+  descriptionLabel->setGeometry(kDescriptionBox.x() + 14, kDescriptionBox.y() + 16, 104, 96);
 }
 
 }  // namespace norvane

@@ -1,6 +1,6 @@
 #pragma once
 // The function page "磁盘文件": the shortcut box, the description box and the information
-// area (Label2 over the notebook InfoNote with its six pages).
+// area (infoPageHeading over the notebook infoPages with its six pages).
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -33,15 +33,15 @@ class StartPage : public QWidget {
   // The caption of an information page ("硬盘信息", "我的电脑", ...).
   QString infoPageCaption(int index) const;
 
-  QWidget* ShortcutBox = nullptr;
-  ActionLabel* ActLabel1 = nullptr;  // "快捷方式"
-  ActionLabel* shortcuts[4] = {};    // ActLabel2 .. ActLabel5
+  QWidget* shortcutBox = nullptr;
+  ActionLabel* shortcutsHeading = nullptr;  // "快捷方式"
+  ActionLabel* shortcuts[4] = {};           // myComputerShortcut .. restartDeleteShortcut
   QLabel* shortcutPictures[4] = {};
-  ActionLabel* startLabels[4] = {};  // ActLabel35 .. ActLabel38
-  QLabel* Image4 = nullptr;          // the description box's picture
-  QLabel* Label7 = nullptr;          // the description text
-  QLabel* Label2 = nullptr;          // heading of the information area
-  QStackedWidget* InfoNote = nullptr;
+  ActionLabel* startCommands[4] = {};    // myComputerStartCommand .. restartDeleteStartCommand
+  QLabel* descriptionPicture = nullptr;  // the description box's picture
+  QLabel* descriptionLabel = nullptr;    // the description text
+  QLabel* infoPageHeading = nullptr;     // heading of the information area
+  QStackedWidget* infoPages = nullptr;
 
   DiskPanel* diskPanel = nullptr;
   ScanTargetPage* partitionPage = nullptr;

@@ -16,11 +16,12 @@ class StatsPage : public QWidget {
  public:
   explicit StatsPage(const ImageList& images, QWidget* parent = nullptr);
 
-  QTreeWidget* HDlist1 = nullptr;
-  ActionLabel* ActLabel28 = nullptr;  // "开始统计"
-  ActionLabel* ActLabel32 = nullptr;  // "终止统计", in the start command's place while counting
-  QLabel* Label5 = nullptr;           // status line, 433 pixels wide
-  QTreeWidget* DirInfo = nullptr;
+  QTreeWidget* countPartitionList = nullptr;
+  ActionLabel* startCountCommand = nullptr;  // "开始统计"
+  ActionLabel* stopCountCommand =
+      nullptr;  // "终止统计", in the start command's place while counting
+  QLabel* countStatusLabel = nullptr;  // status line, 433 pixels wide
+  QTreeWidget* folderSizeList = nullptr;
 };
 
 }  // namespace norvane

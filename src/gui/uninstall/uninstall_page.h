@@ -19,10 +19,10 @@ class UninstallPage : public QWidget {
   // Where the registration list sits; the list itself is placed here by its owner.
   static QRect listGeometry() { return QRect(12, 12, 598, 314); }
 
-  QListWidget* UnList = nullptr;
-  ActionLabel* ActLabel33 = nullptr;  // "卸载"
-  ActionLabel* ActLabel34 = nullptr;  // "删除卸载信息"
-  QLabel* Label6 = nullptr;
+  QListWidget* programList = nullptr;
+  ActionLabel* uninstallCommand = nullptr;            // "卸载"
+  ActionLabel* deleteUninstallInfoCommand = nullptr;  // "删除卸载信息"
+  QLabel* uninstallWarningLabel = nullptr;
 };
 
 }  // namespace norvane

@@ -1,6 +1,6 @@
 #pragma once
-// The image list ImgBtnPng: the small icons of labels, list rows and HintLbl, drawn in code.
-// Indexes are fixed; see the table at the top of image_list.cpp.
+// The image list imageList: the small icons of labels, list rows and functionCaption, drawn in
+// code. Indexes are fixed; see the table at the top of image_list.cpp.
 #include <QIcon>
 #include <QPixmap>
 #include <map>

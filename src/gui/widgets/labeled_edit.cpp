@@ -11,9 +11,9 @@ constexpr int kLabelGap = 3;
 LabeledEdit::LabeledEdit(const QString& objectName, const QString& caption, QWidget* parent)
     : QLineEdit(parent) {
   setObjectName(objectName);
-  EditLabel = new QLabel(caption, parent);
-  EditLabel->setObjectName(objectName + QStringLiteral("Label"));
-  EditLabel->setBuddy(this);
+  fieldCaption = new QLabel(caption, parent);
+  fieldCaption->setObjectName(objectName + QStringLiteral("Label"));
+  fieldCaption->setBuddy(this);
   placeLabel();
 }
 
@@ -23,8 +23,8 @@ void LabeledEdit::moveEvent(QMoveEvent* event) {
 }
 
 void LabeledEdit::placeLabel() {
-  EditLabel->adjustSize();
-  EditLabel->move(x(), y() - EditLabel->height() - kLabelGap);
+  fieldCaption->adjustSize();
+  fieldCaption->move(x(), y() - fieldCaption->height() - kLabelGap);
 }
 
 }  // namespace norvane

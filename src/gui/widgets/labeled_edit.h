@@ -13,7 +13,7 @@ class LabeledEdit : public QLineEdit {
  public:
   LabeledEdit(const QString& objectName, const QString& caption, QWidget* parent);
 
-  QLabel* EditLabel = nullptr;
+  QLabel* fieldCaption = nullptr;
 
  protected:
   void moveEvent(QMoveEvent* event) override;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/find/find_options.h"
 #include "core/search/find_file.h"
+#include "tools/find/find_options.h"
 
 namespace {
 
@@ -52,16 +52,16 @@ int main(int argc, char** argv) {
   std::uint64_t files = 0;
   std::uint64_t bytes = 0;
   Output output;
-  TFindFile search;
+  FindFile search;
   search.SetCriteria(options.criteria);
-  search.OnFolderChange = [&](TFindFile*, const std::string&, TFolderIgnore&) { ++folders; };
+  search.OnFolderChange = [&](FindFile*, const std::string&, FolderIgnore&) { ++folders; };
   if (options.summary) {
-    search.OnFileMatch = [&](TFindFile*, const std::string&, const TSearchRec& info) {
+    search.OnFileMatch = [&](FindFile*, const std::string&, const SearchRecord& info) {
       ++files;
       bytes += static_cast<std::uint64_t>(info.Size);
     };
   } else {
-    search.OnFileMatch = [&](TFindFile*, const std::string& folder, const TSearchRec& info) {
+    search.OnFileMatch = [&](FindFile*, const std::string& folder, const SearchRecord& info) {
       output.line(folder, info.Name);
     };
   }

@@ -45,7 +45,7 @@ T parseNumber(const std::string& option, const std::string& text, T max) {
 
 FindOptions parseFindOptions(const std::vector<std::string>& args) {
   FindOptions options;
-  TSearchCriteria& c = options.criteria;
+  SearchCriteria& c = options.criteria;
   bool sawLocation = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string option = args[i];
@@ -72,9 +72,8 @@ FindOptions parseFindOptions(const std::vector<std::string>& args) {
     if (option == "--location") {
       // Repeated, the lists add up.
       const std::string& list = takeValue();
-      c.Files().SetLocation(sawLocation && !c.Files().Location().empty()
-                                ? c.Files().Location() + ";" + list
-                                : list);
+      c.Files().SetLocation(
+          sawLocation && !c.Files().Location().empty() ? c.Files().Location() + ";" + list : list);
       sawLocation = true;
     } else if (option == "--masks") {
       c.Files().SetFileName(takeValue());
@@ -91,11 +90,11 @@ FindOptions parseFindOptions(const std::vector<std::string>& args) {
     } else if (option == "--max-level") {
       c.Files().SetMaxLevel(parseNumber<std::uint16_t>(option, takeValue(), 65535));
     } else if (option == "--min-size") {
-      c.Size().SetMin(parseNumber<std::int64_t>(option, takeValue(),
-                                                std::numeric_limits<std::int64_t>::max()));
+      c.Size().SetMin(
+          parseNumber<std::int64_t>(option, takeValue(), std::numeric_limits<std::int64_t>::max()));
     } else if (option == "--max-size") {
-      c.Size().SetMax(parseNumber<std::int64_t>(option, takeValue(),
-                                                std::numeric_limits<std::int64_t>::max()));
+      c.Size().SetMax(
+          parseNumber<std::int64_t>(option, takeValue(), std::numeric_limits<std::int64_t>::max()));
     } else if (option == "--phrase") {
       c.Content().SetPhrase(takeValue());
     } else if (option == "--case-sensitive") {
@@ -106,7 +105,7 @@ FindOptions parseFindOptions(const std::vector<std::string>& args) {
       c.Content().SetWholeWord(true);
     } else if (option == "--directories") {
       noValue();
-      TFileAttributes attributes = c.Attribute().Attributes();
+      FileAttributes attributes = c.Attribute().Attributes();
       attributes.Include(ffDirectory);
       c.Attribute().SetAttributes(attributes);
     } else if (option == "--summary") {

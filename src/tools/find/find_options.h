@@ -9,7 +9,7 @@
 namespace norvane {
 
 struct FindOptions {
-  TSearchCriteria criteria;
+  SearchCriteria criteria;
   bool summary = false;
   bool help = false;
 };

@@ -52,7 +52,7 @@ TEST(CleaningSettingsTest, BuiltInMasksJoinToTheScanPatternList) {
 TEST(CleaningSettingsTest, MissingFileOrSectionsKeepWhatTheDialogHas) {
   TempDir dir;
   CleaningSettings s = defaultCleaningSettings();
-  s.options[0] = false;
+  s.options.skipTempFolder = false;
   s.types.resize(2);
   s.types[1].checked = false;
   const CleaningSettings before = s;
@@ -72,12 +72,12 @@ TEST(CleaningSettingsTest, FileListReplacesTheTypesInFileOrderAllChecked) {
   TempDir dir;
   const std::string path = dir.writeFile("Setup.ini", "[FileList]\r\n日志文件=*.log;\r\n");
   CleaningSettings s = defaultCleaningSettings();
-  s.options[4] = true;
+  s.options.scanSystem = true;
   loadCleaningSettings(path, s);
   ASSERT_EQ(1u, s.types.size());
   EXPECT_EQ((FileType{"日志文件", "*.log;", true}), s.types[0]);
   EXPECT_EQ("*.log;", joinScanMasks(s.types));
-  EXPECT_TRUE(s.options[4]) << "options without a ScanSet key keep their state";
+  EXPECT_TRUE(s.options.scanSystem) << "options without a ScanSet key keep their state";
 
   dir.writeFile("Setup.ini", "[FileList]\nz=*.z;\nbare\na=*.a;\n");
   loadCleaningSettings(path, s);
@@ -105,14 +105,13 @@ TEST(CleaningSettingsTest, ScanSetKeysSetOptionsByNameWithoutRegardToCase) {
                                          "Optichk6=yes\n"  // not a number: unchecked
                                          "Optichk7\n"      // no value: unchecked
                                          "Optichk8=0\n"
-                                         "Optichk8=1\n"   // duplicate: the first counts
-                                         "ActLabel1=1\n"  // names another control: ignored
+                                         "Optichk8=1\n"     // duplicate: the first counts
+                                         "saveCommand=1\n"  // names another control: ignored
                                          "Optichk9=1\n");
   CleaningSettings s = defaultCleaningSettings();
-  s.options[6] = true;
+  s.options.moveToRecycleBin = true;
   loadCleaningSettings(path, s);
-  EXPECT_EQ((std::array<bool, kOptionCount>{false, true, true, true, true, false, false, false}),
-            s.options);
+  EXPECT_EQ((CleaningOptions{false, true, true, true, true, false, false, false}), s.options);
   EXPECT_EQ(builtInFileTypes(), s.types);
 }
 
@@ -165,7 +164,7 @@ TEST(CleaningSettingsTest, SettingsWrittenByTheWindowsVersionInCodePage936Load) 
       "[ScanSet]\r\nOptichk3=0\r\n[FileList]\r\n\xcd\xbc\xcf\xf3\xbb\xba\xb4\xe6=Thumbs.db;\r\n");
   CleaningSettings s = defaultCleaningSettings();
   loadCleaningSettings(path, s);
-  EXPECT_FALSE(s.options[2]);
+  EXPECT_FALSE(s.options.scanHidden);
   EXPECT_EQ((std::vector<FileType>{{"图象缓存", "Thumbs.db;", true}}), s.types);
 }
 
@@ -187,14 +186,15 @@ TEST(CleaningSettingsTest, SavingToAnUnwritablePlaceRaisesUnableToWrite) {
 
 TEST(CleaningSettingsTest, OptionTableMatchesTheDialog) {
   const auto& options = cleaningOptions();
-  EXPECT_STREQ("Optichk1", options[0].name);
+  EXPECT_STREQ("Optichk1", options[0].key);
+  EXPECT_EQ(&CleaningOptions::skipTempFolder, options[0].flag);
   EXPECT_STREQ("删除文件时,如果文件正在使用则下次启动时删除", options[7].caption);
-  EXPECT_EQ(7, optionIndex("optichk8"));
-  EXPECT_EQ(-1, optionIndex("Optichk"));
-  EXPECT_EQ(-1, optionIndex("Optichk10"));
+  EXPECT_EQ(&options[7], optionOfKey("optichk8"));
+  EXPECT_EQ(&CleaningOptions::deleteAtRestart, options[7].flag);
+  EXPECT_EQ(nullptr, optionOfKey("Optichk"));
+  EXPECT_EQ(nullptr, optionOfKey("Optichk10"));
   const auto defaults = defaultCleaningSettings().options;
-  EXPECT_EQ((std::array<bool, kOptionCount>{true, true, true, true, false, true, false, true}),
-            defaults);
+  EXPECT_EQ((CleaningOptions{true, true, true, true, false, true, false, true}), defaults);
 }
 
 }  // namespace

@@ -1,22 +1,23 @@
 // Criteria objects: defaults, copying, and the attribute, size and date tests.
 #include <gtest/gtest.h>
 
-#include "platform/errors.h"
 #include "core/search/date_time_criteria.h"
 #include "core/search/list_rules.h"
 #include "core/search/search_criteria.h"
+#include "platform/errors.h"
 
 namespace norvane {
 namespace {
 
 TEST(SearchCriteria, NewObjectHasDocumentedDefaults) {
-  TSearchCriteria c;
+  SearchCriteria c;
   EXPECT_TRUE(c.Files().Subfolders());
   EXPECT_EQ(c.Files().MinLevel(), 0);
   EXPECT_EQ(c.Files().MaxLevel(), 0);
   EXPECT_TRUE(c.Files().FileName().empty());
   EXPECT_TRUE(c.Files().Location().empty());
-  EXPECT_EQ(c.Attribute().Attributes(), (TFileAttributes{ffArchive, ffReadonly, ffHidden, ffSystem}));
+  EXPECT_EQ(c.Attribute().Attributes(),
+            (FileAttributes{ffArchive, ffReadonly, ffHidden, ffSystem}));
   EXPECT_EQ(c.Attribute().Mask(), 0x27u);
   EXPECT_FALSE(c.Attribute().ExactMatch());
   for (int i = 1; i <= 11; ++i) EXPECT_EQ(c.AttributeEx().GetAttributeStatus(i), fsIgnore);
@@ -31,7 +32,7 @@ TEST(SearchCriteria, NewObjectHasDocumentedDefaults) {
 }
 
 TEST(SearchCriteria, AssignCopiesEverySubObjectIntoTheOwnedOnes) {
-  TSearchCriteria a;
+  SearchCriteria a;
   a.Files().SetFileName("*.tmp");
   a.Files().SetLocation("/x");
   a.Files().Included().push_back("/y/*.log");
@@ -47,13 +48,13 @@ TEST(SearchCriteria, AssignCopiesEverySubObjectIntoTheOwnedOnes) {
   a.Content().SetIgnoreCase(false);
   a.Content().SetWholeWord(true);
 
-  TSearchCriteria b;
-  TFileCriteria* ownedFiles = &b.Files();
+  SearchCriteria b;
+  FileCriteria* ownedFiles = &b.Files();
   b.Assign(a);
   EXPECT_EQ(&b.Files(), ownedFiles);
   EXPECT_EQ(b.Files().FileName(), "*.tmp");
-  EXPECT_EQ(b.Files().Included(), TStringList{"/y/*.log"});
-  EXPECT_EQ(b.Files().Excluded(), TStringList{"*.bak"});
+  EXPECT_EQ(b.Files().Included(), StringList{"/y/*.log"});
+  EXPECT_EQ(b.Files().Excluded(), StringList{"*.bak"});
   EXPECT_FALSE(b.Files().Subfolders());
   EXPECT_EQ(b.Files().MaxLevel(), 3);
   EXPECT_TRUE(b.Attribute().ExactMatch());
@@ -70,28 +71,28 @@ TEST(SearchCriteria, AssignCopiesEverySubObjectIntoTheOwnedOnes) {
 }
 
 TEST(SearchCriteria, AssignFromAnotherClassOrNothingFailsAndChangesNothing) {
-  TFileCriteria files;
+  FileCriteria files;
   files.SetFileName("*.keep");
-  TSizeCriteria size;
+  SizeCriteria size;
   try {
     files.Assign(&size);
     FAIL() << "no error";
   } catch (const NorvaneError& e) {
-    EXPECT_STREQ(e.what(), "Cannot assign a TSizeCriteria to a TFileCriteria");
+    EXPECT_STREQ(e.what(), "Cannot assign a SizeCriteria to a FileCriteria");
   }
   try {
     files.Assign(nullptr);
     FAIL() << "no error";
   } catch (const NorvaneError& e) {
-    EXPECT_STREQ(e.what(), "Cannot assign a nil to a TFileCriteria");
+    EXPECT_STREQ(e.what(), "Cannot assign a nil to a FileCriteria");
   }
   EXPECT_EQ(files.FileName(), "*.keep");
-  TSearchCriteria whole;
+  SearchCriteria whole;
   EXPECT_THROW(whole.Assign(&files), NorvaneError);
 }
 
 TEST(ContentCriteria, SettersKeepDerivedValuesCurrent) {
-  TContentCriteria c;
+  ContentCriteria c;
   c.SetPhrase("MiXeD 9");
   EXPECT_EQ(c.PhraseLen(), 7);
   EXPECT_EQ(c.SearchText(), "mixed 9");
@@ -108,7 +109,7 @@ TEST(ContentCriteria, SettersKeepDerivedValuesCurrent) {
 }
 
 TEST(AttributeCriteria, SetTestWithAndWithoutExactMatch) {
-  TAttributeCriteria c;
+  AttributeCriteria c;
   c.SetAttributes({ffArchive});
   EXPECT_TRUE(c.Matches(0x20));
   EXPECT_TRUE(c.Matches(0x00));
@@ -118,7 +119,7 @@ TEST(AttributeCriteria, SetTestWithAndWithoutExactMatch) {
   EXPECT_TRUE(c.Matches(0x20));
   EXPECT_FALSE(c.Matches(0x00));
 
-  TAttributeCriteria empty;
+  AttributeCriteria empty;
   empty.SetAttributes({});
   for (bool exact : {false, true}) {
     empty.SetExactMatch(exact);
@@ -127,10 +128,10 @@ TEST(AttributeCriteria, SetTestWithAndWithoutExactMatch) {
     EXPECT_FALSE(empty.Matches(0x2));
   }
 
-  TAttributeCriteria defaults;
+  AttributeCriteria defaults;
   EXPECT_TRUE(defaults.Matches(0x27));
   EXPECT_FALSE(defaults.Matches(0x10));
-  TFileAttributes withDirs = defaults.Attributes();
+  FileAttributes withDirs = defaults.Attributes();
   withDirs.Include(ffDirectory);
   defaults.SetAttributes(withDirs);
   EXPECT_EQ(defaults.Mask(), 0x37u);
@@ -138,7 +139,7 @@ TEST(AttributeCriteria, SetTestWithAndWithoutExactMatch) {
 }
 
 TEST(AttributeCriteriaEx, TriStatesShareTwoMasks) {
-  TAttributeCriteriaEx c;
+  AttributeCriteriaEx c;
   c.SetHidden(fsSet);
   c.SetHidden(fsUnset);
   EXPECT_EQ(c.Hidden(), fsUnset);
@@ -152,11 +153,11 @@ TEST(AttributeCriteriaEx, TriStatesShareTwoMasks) {
   EXPECT_FALSE(c.Matches(0x502));
   c.SetHidden(fsIgnore);
   EXPECT_EQ(c.ClearMask(), 0u);
-  EXPECT_TRUE(TAttributeCriteriaEx().Matches(0xFFFFFFFF));
+  EXPECT_TRUE(AttributeCriteriaEx().Matches(0xFFFFFFFF));
 }
 
 TEST(SizeCriteria, InclusiveSignedBoundsAcrossFourGibibytes) {
-  TSizeCriteria c;
+  SizeCriteria c;
   c.SetMin(1);
   EXPECT_FALSE(c.Matches(0));
   EXPECT_TRUE(c.Matches(1));
@@ -180,14 +181,14 @@ TEST(SizeCriteria, InclusiveSignedBoundsAcrossFourGibibytes) {
 TEST(DateTimeCriteria, EachBoundChoosesItsGranularity) {
   const double may1 = 39569;  // 2008-05-01
   const double lateMay1 = may1 + (23.0 * 60 + 59) / 1440;
-  EXPECT_TRUE(IsDateBetween(lateMay1, may1, 0));       // date-only Before covers the day
+  EXPECT_TRUE(IsDateBetween(lateMay1, may1, 0));  // date-only Before covers the day
   EXPECT_FALSE(IsDateBetween(may1 + 1.01, may1, 0));
   const double noon = 0.5;
-  EXPECT_TRUE(IsDateBetween(40000 + 0.3, noon, 0));   // time-only: any morning
+  EXPECT_TRUE(IsDateBetween(40000 + 0.3, noon, 0));  // time-only: any morning
   EXPECT_FALSE(IsDateBetween(40000 + 0.7, noon, 0));
   EXPECT_TRUE(IsDateBetween(40000.5, 40000.5, 40000.5));  // inclusive on both sides
   EXPECT_FALSE(IsDateBetween(40000.25, 40000.5, 40000.3));
-  EXPECT_TRUE(IsDateBetween(may1 + 0.01, 0, may1));   // date-only After counts the day
+  EXPECT_TRUE(IsDateBetween(may1 + 0.01, 0, may1));  // date-only After counts the day
   // Before earlier than After passes nothing.
   for (double v : {may1 - 1, may1, may1 + 0.5, may1 + 2}) {
     EXPECT_FALSE(IsDateBetween(v, may1 - 1, may1 + 1));
@@ -195,10 +196,10 @@ TEST(DateTimeCriteria, EachBoundChoosesItsGranularity) {
 }
 
 TEST(DateTimeCriteria, UnsetPairsAreSkippedAndSetPairsConvertLocally) {
-  TDateTimeCriteria c;
+  DateTimeCriteria c;
   EXPECT_TRUE(c.Matches(0, 0, 0));
   // A file written at 2020-01-02 12:00 UTC: within a day either way of the local date.
-  const TFileTime written = (INT64_C(1577966400) + INT64_C(11644473600)) * 10000000;
+  const FileTime written = (INT64_C(1577966400) + INT64_C(11644473600)) * 10000000;
   c.SetModifiedAfter(43832 - 1);   // 2020-01-01
   c.SetModifiedBefore(43832 + 1);  // 2020-01-03
   EXPECT_TRUE(c.Matches(0, written, 0));
@@ -209,11 +210,11 @@ TEST(DateTimeCriteria, UnsetPairsAreSkippedAndSetPairsConvertLocally) {
 TEST(ListRules, SplitListTrimsAndDropsEmptyAndRepeatedPieces) {
   EXPECT_TRUE(SplitList(";;").empty());
   EXPECT_TRUE(SplitList("").empty());
-  EXPECT_EQ(SplitList(" a ; A ;b "), (TStringList{"a", "b"}));
-  EXPECT_EQ(SplitList("*.tmp; *.bak;;*.TMP;"), (TStringList{"*.tmp", "*.bak"}));
-  EXPECT_EQ(SplitList("\t*.log\n"), TStringList{"*.log"});
+  EXPECT_EQ(SplitList(" a ; A ;b "), (StringList{"a", "b"}));
+  EXPECT_EQ(SplitList("*.tmp; *.bak;;*.TMP;"), (StringList{"*.tmp", "*.bak"}));
+  EXPECT_EQ(SplitList("\t*.log\n"), StringList{"*.log"});
   // Folders differing in case are two folders on Linux.
-  EXPECT_EQ(SplitList("/data/A;/data/a;/data/A", true), (TStringList{"/data/A", "/data/a"}));
+  EXPECT_EQ(SplitList("/data/A;/data/a;/data/A", true), (StringList{"/data/A", "/data/a"}));
 }
 
 TEST(ListRules, FolderPrefixes) {

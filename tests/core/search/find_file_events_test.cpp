@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <thread>
 
-#include "support/search/fake_directory_reader.h"
 #include "core/search/find_file.h"
 #include "support/queue_event_loop.h"
+#include "support/search/fake_directory_reader.h"
 #include "support/search/search_recorder.h"
 
 namespace norvane {
@@ -34,25 +34,26 @@ class EventsTest : public ::testing::Test {
   }
   QueueEventLoop loop;
   std::shared_ptr<FakeDirectoryReader> fs;
-  TFindFile find;
+  FindFile find;
   SearchRecorder rec;
 };
 
 TEST_F(EventsTest, AbortFromAMatchStopsEverythingAndFinishFollows) {
-  find.OnFileMatch = [&](TFindFile* s, const std::string& folder, const TSearchRec& r) {
+  find.OnFileMatch = [&](FindFile* s, const std::string& folder, const SearchRecord& r) {
     rec.log.push_back("match " + folder + r.Name);
     s->Abort();
     rec.log.push_back("returned");
     EXPECT_TRUE(s->Aborted());
   };
   find.Execute();
-  EXPECT_EQ(rec.log, (Lines{"begin", "folder /a/", "match /a/1.tmp", "abort", "returned", "finish"}));
+  EXPECT_EQ(rec.log,
+            (Lines{"begin", "folder /a/", "match /a/1.tmp", "abort", "returned", "finish"}));
   EXPECT_FALSE(find.Busy());
   EXPECT_TRUE(find.Aborted());
 }
 
 TEST_F(EventsTest, AbortFromAFolderEventAndFromBegin) {
-  find.OnFolderChange = [&](TFindFile* s, const std::string& folder, TFolderIgnore&) {
+  find.OnFolderChange = [&](FindFile* s, const std::string& folder, FolderIgnore&) {
     rec.log.push_back("folder " + folder);
     if (folder == "/a/s/") s->Abort();
   };
@@ -61,7 +62,7 @@ TEST_F(EventsTest, AbortFromAFolderEventAndFromBegin) {
                             "folder /a/s/", "abort", "finish"}));
 
   rec.log.clear();
-  find.OnSearchBegin = [&](TFindFile* s) {
+  find.OnSearchBegin = [&](FindFile* s) {
     rec.log.push_back("begin");
     s->Abort();
   };
@@ -74,8 +75,8 @@ TEST_F(EventsTest, AbortWhileIdleOrTwiceDoesNothing) {
   find.Abort();
   EXPECT_TRUE(rec.log.empty());
   int aborts = 0;
-  find.OnSearchAbort = [&](TFindFile*) { ++aborts; };
-  find.OnFileMatch = [&](TFindFile* s, const std::string&, const TSearchRec&) {
+  find.OnSearchAbort = [&](FindFile*) { ++aborts; };
+  find.OnFileMatch = [&](FindFile* s, const std::string&, const SearchRecord&) {
     s->Abort();
     s->Abort();
   };
@@ -90,9 +91,9 @@ TEST_F(EventsTest, AbortWhileIdleOrTwiceDoesNothing) {
 
 TEST_F(EventsTest, ExecuteInsideASearchDoesNothing) {
   int begins = 0;
-  find.OnSearchBegin = [&](TFindFile*) { ++begins; };
-  find.OnFileMatch = [&](TFindFile* s, const std::string&, const TSearchRec&) { s->Execute(); };
-  find.OnSearchFinish = [&](TFindFile* s) {
+  find.OnSearchBegin = [&](FindFile*) { ++begins; };
+  find.OnFileMatch = [&](FindFile* s, const std::string&, const SearchRecord&) { s->Execute(); };
+  find.OnSearchFinish = [&](FindFile* s) {
     EXPECT_TRUE(s->Busy());
     s->Execute();
   };
@@ -102,7 +103,7 @@ TEST_F(EventsTest, ExecuteInsideASearchDoesNothing) {
 }
 
 TEST_F(EventsTest, FailingHandlerUnwindsFinishesAndReachesTheCaller) {
-  find.OnFileMatch = [&](TFindFile*, const std::string&, const TSearchRec& r) {
+  find.OnFileMatch = [&](FindFile*, const std::string&, const SearchRecord& r) {
     if (r.Name == "3.tmp") throw std::runtime_error("handler failed");
   };
   EXPECT_THROW(find.Execute(), std::runtime_error);
@@ -116,11 +117,11 @@ TEST_F(EventsTest, FailingHandlerUnwindsFinishesAndReachesTheCaller) {
 }
 
 TEST_F(EventsTest, FailingBeginOrFinishLeavesTheComponentIdle) {
-  find.OnSearchBegin = [](TFindFile*) { throw std::runtime_error("begin"); };
+  find.OnSearchBegin = [](FindFile*) { throw std::runtime_error("begin"); };
   EXPECT_THROW(find.Execute(), std::runtime_error);
   EXPECT_FALSE(find.Busy());
   find.OnSearchBegin = nullptr;
-  find.OnSearchFinish = [](TFindFile*) { throw std::runtime_error("finish"); };
+  find.OnSearchFinish = [](FindFile*) { throw std::runtime_error("finish"); };
   EXPECT_THROW(find.Execute(), std::runtime_error);
   EXPECT_FALSE(find.Busy());
 }
@@ -131,10 +132,10 @@ TEST_F(EventsTest, ThreadedSearchFinishesOnTheCreatingThread) {
   const auto creator = std::this_thread::get_id();
   std::atomic<bool> matchOnWorker{true};
   std::thread::id finishThread;
-  find.OnFileMatch = [&](TFindFile*, const std::string&, const TSearchRec&) {
+  find.OnFileMatch = [&](FindFile*, const std::string&, const SearchRecord&) {
     if (std::this_thread::get_id() == creator) matchOnWorker = false;
   };
-  find.OnSearchFinish = [&](TFindFile* s) {
+  find.OnSearchFinish = [&](FindFile* s) {
     finishThread = std::this_thread::get_id();
     EXPECT_TRUE(s->Busy());
   };
@@ -151,13 +152,13 @@ TEST_F(EventsTest, ThreadedAbortWaitsForTheRunningHandlerWhilePumping) {
   std::atomic<bool> release{false};
   std::atomic<int> matchesAfterAbort{0};
   std::atomic<bool> aborted{false};
-  find.OnFileMatch = [&](TFindFile*, const std::string&, const TSearchRec&) {
+  find.OnFileMatch = [&](FindFile*, const std::string&, const SearchRecord&) {
     if (aborted) ++matchesAfterAbort;
     inHandler = true;
     while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     inHandler = false;
   };
-  find.OnSearchAbort = [&](TFindFile*) {
+  find.OnSearchAbort = [&](FindFile*) {
     EXPECT_FALSE(inHandler.load());  // never overlaps a handler
     aborted = true;
   };
@@ -179,7 +180,7 @@ TEST_F(EventsTest, ThreadedErrorsAreShownAndTheSearchStillFinishes) {
   find.SetThreaded(true);
   std::string shown;
   find.SetErrorDisplay([&](const std::string& text) { shown = text; });
-  find.OnFolderChange = [](TFindFile*, const std::string&, TFolderIgnore&) {
+  find.OnFolderChange = [](FindFile*, const std::string&, FolderIgnore&) {
     throw std::runtime_error("worker trouble");
   };
   find.Execute();
@@ -190,11 +191,11 @@ TEST_F(EventsTest, ThreadedErrorsAreShownAndTheSearchStillFinishes) {
 
 TEST(ThreadedWithoutLoop, RefusesAndStaysIdle) {
   auto fs = makeTree();
-  TFindFile find(fs);
+  FindFile find(fs);
   find.SetThreaded(true);
   find.Criteria().Files().SetLocation("/a");
   bool finished = false;
-  find.OnSearchFinish = [&](TFindFile*) { finished = true; };
+  find.OnSearchFinish = [&](FindFile*) { finished = true; };
   EXPECT_THROW(find.Execute(), std::exception);
   EXPECT_TRUE(finished);
   EXPECT_FALSE(find.Busy());
@@ -206,14 +207,14 @@ TEST(ThreadedDestruction, DestroyingWhileRunningWaitsAndNeverCallsBack) {
   std::atomic<int> aborts{0};
   int finishes = 0;
   {
-    TFindFile find(fs, &loop);
+    FindFile find(fs, &loop);
     find.SetThreaded(true);
     find.Criteria().Files().SetLocation("/a;/b");
-    find.OnFileMatch = [](TFindFile*, const std::string&, const TSearchRec&) {
+    find.OnFileMatch = [](FindFile*, const std::string&, const SearchRecord&) {
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     };
-    find.OnSearchAbort = [&](TFindFile*) { ++aborts; };
-    find.OnSearchFinish = [&](TFindFile*) { ++finishes; };
+    find.OnSearchAbort = [&](FindFile*) { ++aborts; };
+    find.OnSearchFinish = [&](FindFile*) { ++finishes; };
     find.Execute();
   }
   loop.pumpMessages();  // the completion posted by the worker finds the component gone

@@ -1,10 +1,11 @@
 // The search component on an in-memory tree: targets, walk order, levels, folder skipping,
 // and the acceptance tests in the walk.
+#include "core/search/find_file.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "core/search/find_file.h"
 #include "support/search/fake_directory_reader.h"
 #include "support/search/search_recorder.h"
 
@@ -29,10 +30,10 @@ class FindFileTest : public ::testing::Test {
     a.file("k.txt", "no greeting");
     fs->root.dir("b").file("b.tmp");
   }
-  TFileCriteria& files() { return find.Criteria().Files(); }
+  FileCriteria& files() { return find.Criteria().Files(); }
 
   std::shared_ptr<FakeDirectoryReader> fs;
-  TFindFile find;
+  FindFile find;
 };
 
 TEST_F(FindFileTest, FolderIsAnnouncedThenItsMatchesThenSubfoldersDepthFirst) {
@@ -106,10 +107,10 @@ TEST_F(FindFileTest, LevelsLimitFilesAndDepth) {
 TEST_F(FindFileTest, FolderHandlerSkipsFilesSubfoldersOrBoth) {
   files().SetLocation("/a");
   files().SetFileName("*.tmp");
-  for (TFolderIgnore answer : {fiThisAndSubfolders, fiJustThis, fiJustSubfolders}) {
+  for (FolderIgnore answer : {fiThisAndSubfolders, fiJustThis, fiJustSubfolders}) {
     SearchRecorder rec(find);
     auto record = find.OnFolderChange;
-    find.OnFolderChange = [&](TFindFile* s, const std::string& folder, TFolderIgnore& ignore) {
+    find.OnFolderChange = [&](FindFile* s, const std::string& folder, FolderIgnore& ignore) {
       record(s, folder, ignore);
       if (folder == "/a/sub1/") ignore = answer;
     };
@@ -154,7 +155,7 @@ TEST_F(FindFileTest, FoldersReportedOnlyWhenAskedAndNeverByContentSearches) {
   files().SetSubfolders(false);
   find.Execute();
   EXPECT_TRUE(rec.matches().empty());
-  TFileAttributes attributes = find.Criteria().Attribute().Attributes();
+  FileAttributes attributes = find.Criteria().Attribute().Attributes();
   attributes.Include(ffDirectory);
   find.Criteria().Attribute().SetAttributes(attributes);
   rec.log.clear();
@@ -190,8 +191,8 @@ TEST_F(FindFileTest, AcceptanceTestsInTheWalk) {
 TEST_F(FindFileTest, MatchRecordCarriesSizeAttributesAndTime) {
   files().SetLocation("/a");
   files().SetFileName("x.tmp");
-  TSearchRec seen;
-  find.OnFileMatch = [&](TFindFile*, const std::string&, const TSearchRec& r) { seen = r; };
+  SearchRecord seen;
+  find.OnFileMatch = [&](FindFile*, const std::string&, const SearchRecord& r) { seen = r; };
   find.Execute();
   EXPECT_EQ(seen.Name, "x.tmp");
   EXPECT_EQ(seen.FindData.cFileName, "x.tmp");
@@ -206,7 +207,7 @@ TEST_F(FindFileTest, CriteriaChangedDuringASearchAffectOnlyLaterSearches) {
   SearchRecorder rec(find);
   files().SetLocation("/b");
   auto begin = find.OnSearchBegin;
-  find.OnSearchBegin = [&](TFindFile* s) {
+  find.OnSearchBegin = [&](FindFile* s) {
     begin(s);
     s->Criteria().Files().SetLocation("/a");
   };

@@ -4,8 +4,8 @@
 #include "core/search/content_criteria.h"
 #include "core/search/file_contains_phrase.h"
 #include "core/search/search_types.h"
-#include "support/temp_dir.h"
 #include "support/search/memory_file.h"
+#include "support/temp_dir.h"
 
 namespace norvane {
 namespace {
@@ -14,7 +14,7 @@ using test::MemoryFile;
 
 bool contains(ReadableFile& file, const std::string& phrase, bool wholeWord = false,
               bool ignoreCase = true) {
-  TContentCriteria c;
+  ContentCriteria c;
   c.SetPhrase(phrase);
   c.SetIgnoreCase(ignoreCase);
   c.SetWholeWord(wholeWord);
@@ -45,7 +45,7 @@ TEST(Phrase, CaseFoldingOnlyWhenAsked) {
 }
 
 TEST(Phrase, EmptyPhrasePassesWithoutOpeningAndUnreadableFilesFail) {
-  TContentCriteria c;
+  ContentCriteria c;
   EXPECT_TRUE(c.Matches("/no/such/file/anywhere"));
   EXPECT_TRUE(c.MatchesFile(nullptr));
   c.SetPhrase("x");
@@ -108,7 +108,7 @@ TEST(Phrase, FilesBeyondTwoAndFourGibibytes) {
 TEST(Phrase, RealFileByPath) {
   test::TempDir dir;
   std::string path = dir.writeFile("doc.txt", "Hello, World.\n");
-  TContentCriteria c;
+  ContentCriteria c;
   c.SetPhrase("world");
   c.SetWholeWord(true);
   EXPECT_TRUE(c.Matches(path));

@@ -9,9 +9,9 @@
 #include <climits>
 #include <filesystem>
 
+#include "core/search/find_file.h"
 #include "platform/directory_reader.h"
 #include "platform/posix/posix_directory_reader.h"
-#include "core/search/find_file.h"
 #include "support/search/search_recorder.h"
 #include "support/temp_dir.h"
 
@@ -51,7 +51,7 @@ Lines sorted(Lines l) {
 class PosixWalkTest : public ::testing::Test {
  protected:
   TempDir dir;
-  TFindFile find;
+  FindFile find;
   std::string root() const { return dir.path() + "/"; }
 };
 
@@ -82,7 +82,8 @@ TEST_F(PosixWalkTest, UnreadableFolderIsAnnouncedAndTheRestIsWalked) {
   Lines folders = rec.folders();
   EXPECT_NE(std::find(folders.begin(), folders.end(), root() + "t/locked/"), folders.end());
   Lines matches = rec.matches();
-  EXPECT_NE(std::find(matches.begin(), matches.end(), root() + "t/open/visible.tmp"), matches.end());
+  EXPECT_NE(std::find(matches.begin(), matches.end(), root() + "t/open/visible.tmp"),
+            matches.end());
   if (geteuid() != 0) {
     EXPECT_EQ(matches.size(), 1u);
   }
@@ -93,7 +94,7 @@ TEST_F(PosixWalkTest, FolderVanishingDuringTheWalkIsSkippedQuietly) {
   dir.writeFile("t/b/two.tmp");
   SearchRecorder rec(find);
   auto record = find.OnFolderChange;
-  find.OnFolderChange = [&](TFindFile* s, const std::string& folder, TFolderIgnore& ignore) {
+  find.OnFolderChange = [&](FindFile* s, const std::string& folder, FolderIgnore& ignore) {
     record(s, folder, ignore);
     // Whichever sibling comes first removes the other.
     if (folder == root() + "t/a/") std::filesystem::remove_all(dir / "t/b");
@@ -106,8 +107,12 @@ TEST_F(PosixWalkTest, FolderVanishingDuringTheWalkIsSkippedQuietly) {
 }
 
 TEST_F(PosixWalkTest, OddNamesArrivePerfectlyIntact) {
-  const Lines names = {"with space.tmp", "-leading.tmp", "new\nline.tmp", "\xff\xfe.tmp",
-                       "\xe4\xb8\xad\xe6\x96\x87.TMP", ".hidden.tmp"};
+  const Lines names = {"with space.tmp",
+                       "-leading.tmp",
+                       "new\nline.tmp",
+                       "\xff\xfe.tmp",
+                       "\xe4\xb8\xad\xe6\x96\x87.TMP",
+                       ".hidden.tmp"};
   for (const auto& n : names) dir.writeFile("t/" + n);
   dir.writeFile("t/keep.txt");
   SearchRecorder rec(find);
@@ -142,11 +147,11 @@ TEST_F(PosixWalkTest, TreesDeeperThanThePathLimitAreWalkedToTheBottom) {
   std::size_t folders = 0;
   std::size_t longest = 0;
   Lines names;
-  find.OnFolderChange = [&](TFindFile*, const std::string& f, TFolderIgnore&) {
+  find.OnFolderChange = [&](FindFile*, const std::string& f, FolderIgnore&) {
     ++folders;
     longest = std::max(longest, f.size());
   };
-  find.OnFileMatch = [&](TFindFile*, const std::string&, const TSearchRec& r) {
+  find.OnFileMatch = [&](FindFile*, const std::string&, const SearchRecord& r) {
     names.push_back(r.Name);
   };
   find.Criteria().Files().SetLocation(dir.path());

@@ -104,7 +104,7 @@ TEST(DriveHelpers, DriveInformationIsResetAndFilledOrLeftEmpty) {
   v.drives['D'] = drive("/d/", 1, 1, "Data", "xfs");
   v.drives['D'].factsReadable = false;
 
-  TDriveInformation info;
+  DriveInformation info;
   GetDriveInformation(v, 'c', info);
   EXPECT_EQ(info.VolumeName, "SYSTEM");
   EXPECT_EQ(info.SerialNumber, 0xCAFEu);
@@ -182,8 +182,11 @@ TEST(DriveHelpers, WorkOverTheLinuxMountTable) {
   tmp.writeFile("mountinfo",
                 "1 0 0:5 / /proc rw - proc proc rw\n"
                 "2 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                "3 2 8:2 / " + data + " rw - xfs /dev/sda2 rw\n"
-                "4 2 8:3 / " + (tmp / "gone") + " rw - ext4 /dev/sda3 rw\n");
+                "3 2 8:2 / " +
+                    data +
+                    " rw - xfs /dev/sda2 rw\n"
+                    "4 2 8:3 / " +
+                    (tmp / "gone") + " rw - ext4 /dev/sda3 rw\n");
   VolumeSources sources;
   sources.mountInfoPath = tmp / "mountinfo";
   sources.devices.sysRoot = tmp / "sys";

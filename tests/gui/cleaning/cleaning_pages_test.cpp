@@ -9,16 +9,16 @@
 #include <memory>
 #include <vector>
 
-#include "gui/widgets/action_label.h"
-#include "gui/shell/main_window.h"
-#include "gui/shell/start_page.h"
 #include "gui/cleaning/add_entry_dialog.h"
-#include "gui/widgets/labeled_edit.h"
 #include "gui/cleaning/restart_queue_commands.h"
 #include "gui/cleaning/scan_target_lists.h"
-#include "support/gui/modal.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/start_page.h"
 #include "gui/stats/stats_page.h"
+#include "gui/widgets/action_label.h"
+#include "gui/widgets/labeled_edit.h"
 #include "support/gui/fake_platform.h"
+#include "support/gui/modal.h"
 #include "support/gui/scripted_prompts.h"
 
 using namespace norvane;
@@ -83,14 +83,14 @@ class CleaningPagesTest : public QObject {
   std::shared_ptr<RecordingRestartDelete> restartDelete;
   std::shared_ptr<CountingPower> power;
   std::shared_ptr<ScriptedPrompts> prompts;
-  std::unique_ptr<TMainForm> form;
+  std::unique_ptr<MainWindow> form;
 
   ActionLabel* label(const char* name) {
     return form->findChild<ActionLabel*>(QString::fromLatin1(name));
   }
   void enter(int infoPage) {
-    form->InfoNote->setCurrentIndex(StartPage::kDiskInfo);
-    form->InfoNote->setCurrentIndex(infoPage);
+    form->infoPages->setCurrentIndex(StartPage::kDiskInfo);
+    form->infoPages->setCurrentIndex(infoPage);
   }
 
  private slots:
@@ -107,17 +107,17 @@ class CleaningPagesTest : public QObject {
     Platform platform = fakes.platform();
     platform.restartDelete = restartDelete;
     platform.power = power;
-    form = std::make_unique<TMainForm>(platform, prompts);
+    form = std::make_unique<MainWindow>(platform, prompts);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    form->FileBtn->click();
+    form->fileCleaningButton->click();
   }
   void cleanup() { form.reset(); }
 
   void partitionListHasOneCheckedRowPerFixedDrive() {
-    label("ActLabel2")->click();
-    QTreeWidget* list = form->scanTargets->HDList;
-    QCOMPARE(form->Label2->text(), QStringLiteral("我的电脑"));
+    label("myComputerShortcut")->click();
+    QTreeWidget* list = form->scanTargets->partitionList;
+    QCOMPARE(form->infoPageHeading->text(), QStringLiteral("我的电脑"));
     QCOMPARE(rowTexts(list, 0), (QStringList{QStringLiteral("(/)ROOT"), QStringLiteral("(/home/)"),
                                              QStringLiteral("(/srv/)")}));
     QCOMPARE(rowTexts(list, 1),
@@ -129,18 +129,18 @@ class CleaningPagesTest : public QObject {
 
     // Leaving the page and coming back checks every row again.
     list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-    label("ActLabel7")->click();
-    label("ActLabel2")->click();
+    label("partitionBackCommand")->click();
+    label("myComputerShortcut")->click();
     QVERIFY(allChecked(list));
 
     // The folder statistics' partition list is filled the same way.
-    form->RegBtn->click();
-    QCOMPARE(form->statsPage->HDlist1->topLevelItemCount(), 3);
+    form->folderStatsButton->click();
+    QCOMPARE(form->statsPage->countPartitionList->topLevelItemCount(), 3);
   }
 
   void folderListsHoldTheirFixedRows() {
     enter(StartPage::kTempFolders);
-    QTreeWidget* temp = form->scanTargets->TempFolder;
+    QTreeWidget* temp = form->scanTargets->tempFolderList;
     QCOMPARE(rowTexts(temp, 0),
              (QStringList{QStringLiteral("/var/tmp"), QStringLiteral("/home/u/.cache"), QString(),
                           QStringLiteral("/usr/Prefetch")}));
@@ -150,7 +150,7 @@ class CleaningPagesTest : public QObject {
     QVERIFY(allChecked(temp));
 
     enter(StartPage::kCommonFolders);
-    QTreeWidget* common = form->scanTargets->DailyList;
+    QTreeWidget* common = form->scanTargets->commonFolderList;
     QCOMPARE(rowTexts(common, 0),
              (QStringList{QStringLiteral("/usr"), QStringLiteral("/opt"),
                           QStringLiteral("/home/u/文档"), QStringLiteral("/home/u/.config")}));
@@ -160,29 +160,29 @@ class CleaningPagesTest : public QObject {
 
   void addedFolderIsTheLastRowUntilThePageIsEnteredAgain() {
     enter(StartPage::kCommonFolders);
-    QTreeWidget* common = form->scanTargets->DailyList;
-    whenModal<TForm5>([this](TForm5* add) {
-      QCOMPARE(add->FrmCaption->text(), QStringLiteral("增加文件夹"));
-      QCOMPARE(add->LabeledEdit1->EditLabel->text(), QStringLiteral("文件夹："));
-      QCOMPARE(add->LabeledEdit2->EditLabel->text(), QStringLiteral("描述："));
-      QVERIFY(add->PushButton3->isVisible());
-      QCOMPARE(add->LabeledEdit1->geometry().right() + 1, add->PushButton3->x());
-      add->LabeledEdit1->setText(QStringLiteral("typed"));
-      add->PushButton3->click();  // cancelled: the field keeps its text
-      QCOMPARE(add->LabeledEdit1->text(), QStringLiteral("typed"));
+    QTreeWidget* common = form->scanTargets->commonFolderList;
+    whenModal<AddEntryDialog>([this](AddEntryDialog* add) {
+      QCOMPARE(add->captionLabel->text(), QStringLiteral("增加文件夹"));
+      QCOMPARE(add->upperEdit->fieldCaption->text(), QStringLiteral("文件夹："));
+      QCOMPARE(add->lowerEdit->fieldCaption->text(), QStringLiteral("描述："));
+      QVERIFY(add->browseButton->isVisible());
+      QCOMPARE(add->upperEdit->geometry().right() + 1, add->browseButton->x());
+      add->upperEdit->setText(QStringLiteral("typed"));
+      add->browseButton->click();  // cancelled: the field keeps its text
+      QCOMPARE(add->upperEdit->text(), QStringLiteral("typed"));
       QCOMPARE(prompts->last().caption, QStringLiteral("选择文件夹"));
       prompts->chooseFolder(QStringLiteral("/data/x y"));
-      add->PushButton3->click();
-      add->LabeledEdit2->setText(QStringLiteral(" mine "));
-      add->PushButton1->click();
+      add->browseButton->click();
+      add->lowerEdit->setText(QStringLiteral(" mine "));
+      add->okButton->click();
     });
-    label("ActLabel19")->click();
-    whenModal<TForm5>([](TForm5* add) { add->PushButton2->click(); });
-    label("ActLabel19")->click();
-    whenModal<TForm5>([](TForm5* add) { add->ToolButton1->click(); });
-    label("ActLabel19")->click();
-    whenModal<TForm5>([](TForm5* add) { add->PushButton1->click(); });
-    label("ActLabel19")->click();
+    label("addFolderCommand")->click();
+    whenModal<AddEntryDialog>([](AddEntryDialog* add) { add->cancelButton->click(); });
+    label("addFolderCommand")->click();
+    whenModal<AddEntryDialog>([](AddEntryDialog* add) { add->closeButton->click(); });
+    label("addFolderCommand")->click();
+    whenModal<AddEntryDialog>([](AddEntryDialog* add) { add->okButton->click(); });
+    label("addFolderCommand")->click();
 
     QCOMPARE(common->topLevelItemCount(), 6);
     QCOMPARE(common->topLevelItem(4)->text(0), QStringLiteral("/data/x y"));
@@ -195,21 +195,21 @@ class CleaningPagesTest : public QObject {
   }
 
   void restartQueueRegistersEveryRowAndAsksOnlyWhenThereAreRows() {
-    label("ActLabel5")->click();
-    QTreeWidget* queue = form->restartQueue->ReStar;
-    label("ActLabel20")->click();
+    label("restartDeleteShortcut")->click();
+    QTreeWidget* queue = form->restartQueue->restartQueueList;
+    label("deleteAtRestartCommand")->click();
     QVERIFY(prompts->asked().empty());
 
     prompts->chooseFiles({QStringLiteral("/tmp/a b.tmp")});
     prompts->chooseFiles({QStringLiteral("/tmp/a b.tmp")});
-    for (int i = 0; i < 3; ++i) label("ActLabel21")->click();  // the third is cancelled
+    for (int i = 0; i < 3; ++i) label("addFileCommand")->click();  // the third is cancelled
     QCOMPARE(prompts->last().caption, QStringLiteral("选择文件"));
     QCOMPARE(prompts->last().text, QStringLiteral("所有文件|*.*"));
     QCOMPARE(queue->topLevelItemCount(), 2);
 
     prompts->clear();
     prompts->answer(PromptAnswer::No);
-    label("ActLabel20")->click();
+    label("deleteAtRestartCommand")->click();
     QCOMPARE(restartDelete->paths, (std::vector<std::string>(2, "/tmp/a b.tmp")));
     QCOMPARE(prompts->asked().size(), size_t(1));
     QCOMPARE(prompts->last().text,
@@ -224,15 +224,15 @@ class CleaningPagesTest : public QObject {
 
     // "取消" removes the selected row only.
     queue->clearSelection();
-    label("ActLabel22")->click();
+    label("removeFileCommand")->click();
     QCOMPARE(queue->topLevelItemCount(), 2);
     queue->topLevelItem(1)->setSelected(true);
-    label("ActLabel22")->click();
+    label("removeFileCommand")->click();
     QCOMPARE(queue->topLevelItemCount(), 1);
 
     // Yes restarts and ends the program, even when the restart is refused.
     prompts->answer(PromptAnswer::Yes);
-    label("ActLabel20")->click();
+    label("deleteAtRestartCommand")->click();
     QCOMPARE(restartDelete->paths.size(), size_t(3));
     QCOMPARE(power->restarts, 1);
     QVERIFY(!form->isVisible());

@@ -3,23 +3,23 @@
 // half-way, a refused registration for the next start).
 #include "gui/cleaning/file_list_dialog.h"
 
-#include <QLocale>
+#include <sys/stat.h>
+
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <set>
 
-#include "gui/widgets/action_label.h"
 #include "core/shared/size_text.h"
 #include "gui/cleaning/found_file_model.h"
+#include "gui/widgets/action_label.h"
 #include "platform/posix/posix_file_ops.h"
 #include "support/gui/scripted_prompts.h"
 #include "support/temp_dir.h"
@@ -59,7 +59,7 @@ constexpr std::int32_t kSampleTime = ((28 << 9 | 6 << 5 | 23) << 16) | (17 << 11
 
 }  // namespace
 
-class Form3Test : public QObject {
+class FileListDialogTest : public QObject {
   Q_OBJECT
 
  private:
@@ -68,7 +68,7 @@ class Form3Test : public QObject {
   std::shared_ptr<RecordingRestartDelete> restartDelete;
   std::shared_ptr<ScriptedPrompts> prompts;
   CleaningSettings settings;
-  std::unique_ptr<TForm3> form;
+  std::unique_ptr<FileListDialog> form;
 
   // Lists a file of `bytes` bytes in the temporary folder.
   void listFile(const std::string& name, std::size_t bytes) {
@@ -94,7 +94,8 @@ class Form3Test : public QObject {
     restartDelete = std::make_shared<RecordingRestartDelete>();
     prompts = std::make_shared<ScriptedPrompts>();
     settings = defaultCleaningSettings();
-    form = std::make_unique<TForm3>(fileOps, restartDelete, prompts, [this] { return settings; });
+    form = std::make_unique<FileListDialog>(fileOps, restartDelete, prompts,
+                                            [this] { return settings; });
   }
 
   void cleanup() {
@@ -104,25 +105,25 @@ class Form3Test : public QObject {
 
   void looksLikeTheFileListAndHidesOnClose() {
     QCOMPARE(form->size(), QSize(675, 529));
-    QCOMPARE(form->FrmCaption->text(), QStringLiteral("文件列表"));
+    QCOMPARE(form->captionLabel->text(), QStringLiteral("文件列表"));
     const QStringList headers = {"文件", "位置", "大小", "修改时间"};
     int total = 0;
     for (int c = 0; c < 4; ++c) {
       QCOMPARE(form->model().headerData(c, Qt::Horizontal).toString(), headers[c]);
-      total += form->FileList->columnWidth(c);
+      total += form->fileTable->columnWidth(c);
     }
-    QCOMPARE(form->FileList->columnWidth(0), 100);
-    QCOMPARE(form->FileList->columnWidth(2), 80);
+    QCOMPARE(form->fileTable->columnWidth(0), 100);
+    QCOMPARE(form->fileTable->columnWidth(2), 80);
     QCOMPARE(total, 620);
     // A full date and time fits its column whatever the font.
-    QVERIFY(form->FileList->columnWidth(3) >=
-            form->FileList->fontMetrics().horizontalAdvance(QStringLiteral("2026/12/31 23:59:59")));
-    QCOMPARE(form->FileList->selectionBehavior(), QAbstractItemView::SelectRows);
-    QVERIFY(!form->ProgressBar->isVisible());
+    QVERIFY(form->fileTable->columnWidth(3) >= form->fileTable->fontMetrics().horizontalAdvance(
+                                                   QStringLiteral("2026/12/31 23:59:59")));
+    QCOMPARE(form->fileTable->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(!form->deletionProgress->isVisible());
 
     listFile("a.tmp", 3);
     form->show();
-    form->ToolButton1->click();
+    form->closeButton->click();
     QVERIFY(!form->isVisible());
     QCOMPARE(form->model().size(), 1);  // the list stays
   }
@@ -143,10 +144,10 @@ class Form3Test : public QObject {
 
     QCOMPARE(m.index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
     QVERIFY(m.setData(m.index(1, 0), Qt::Checked, Qt::CheckStateRole));
-    form->ActLabel3->click();  // invert
+    form->invertChecksCommand->click();  // invert
     QVERIFY(form->model().isChecked(0));
     QVERIFY(!form->model().isChecked(1));
-    form->ActLabel2->click();  // check all
+    form->checkAllCommand->click();  // check all
     QVERIFY(form->model().isChecked(0) && form->model().isChecked(1));
     QVERIFY(!prompts->asked().size());  // neither deletes anything
   }
@@ -170,7 +171,7 @@ class Form3Test : public QObject {
   }
 
   void emptyListStillReportsTheFreedSize() {
-    form->ActLabel1->click();
+    form->deleteAllCommand->click();
     QCOMPARE(lastMessage(), freedMessage(0));
     QCOMPARE(prompts->last().caption, QStringLiteral("提示"));
     QCOMPARE(prompts->last().icon, PromptIcon::Information);
@@ -180,17 +181,17 @@ class Form3Test : public QObject {
   void deleteAllTwiceThenEveryRowIsMissing() {
     listFile("one.tmp", 100);
     listFile("two.tmp", 2048);
-    form->ActLabel1->click();  // unchecked rows go too
+    form->deleteAllCommand->click();  // unchecked rows go too
     QCOMPARE(timeColumn(0), QStringLiteral("删除成功"));
     QCOMPARE(timeColumn(1), QStringLiteral("删除成功"));
-    QCOMPARE(form->FreedSize, std::int64_t(2148));
-    QCOMPARE(form->CurrentFileSize, std::int64_t(2048));
-    QCOMPARE(form->ProgressBar->maximum(), 2);
-    QVERIFY(!form->ProgressBar->isVisible());
+    QCOMPARE(form->freedBytes, std::int64_t(2148));
+    QCOMPARE(form->currentFileBytes, std::int64_t(2048));
+    QCOMPARE(form->deletionProgress->maximum(), 2);
+    QVERIFY(!form->deletionProgress->isVisible());
     QCOMPARE(lastMessage(), freedMessage(2148));
     QVERIFY(!fileOps->real.exists(dir->path() + "/one.tmp"));
 
-    form->ActLabel1->click();
+    form->deleteAllCommand->click();
     QCOMPARE(timeColumn(0), QStringLiteral("文件不存在"));
     QCOMPARE(timeColumn(1), QStringLiteral("文件不存在"));
     QCOMPARE(lastMessage(), freedMessage(0));
@@ -202,17 +203,17 @@ class Form3Test : public QObject {
     listFile("unchecked.tmp", 10);
     listFile("unchecked-gone.tmp", 10);
     form->model().publishPending();
-    form->ActLabel2->click();
+    form->checkAllCommand->click();
     form->model().setChecked(150, false);
     form->model().setChecked(151, false);
     std::remove((dir->path() + "/unchecked-gone.tmp").c_str());
     // The size shown is the scan's; the deletion counts what is on disk now.
     dir->writeFile("f0.tmp", std::string(25, 'y'));
 
-    form->ActLabel23->click();
-    QCOMPARE(form->ProgressBar->maximum(), 100);
-    QCOMPARE(form->ProgressBar->value(), 100);
-    QCOMPARE(form->FreedSize, std::int64_t(149 * 10 + 25));
+    form->deleteCheckedCommand->click();
+    QCOMPARE(form->deletionProgress->maximum(), 100);
+    QCOMPARE(form->deletionProgress->value(), 100);
+    QCOMPARE(form->freedBytes, std::int64_t(149 * 10 + 25));
     QCOMPARE(timeColumn(149), QStringLiteral("删除成功"));
     QCOMPARE(form->model().status(150), Status::None);  // unchecked and present: untouched
     QCOMPARE(timeColumn(151), QStringLiteral("文件不存在"));
@@ -227,7 +228,7 @@ class Form3Test : public QObject {
     ::chmod((dir->path() + "/locked.tmp").c_str(), 0444);  // read-only: refused like on Windows
     restartDelete->accept = false;
 
-    form->ActLabel1->click();
+    form->deleteAllCommand->click();
     // The run goes past a file that vanished after its presence test.
     QCOMPARE(timeColumn(0), QStringLiteral("文件不存在"));
     // A registration the system refused is no deletion at the next start.
@@ -237,14 +238,14 @@ class Form3Test : public QObject {
     QCOMPARE(lastMessage(), freedMessage(10));
 
     restartDelete->accept = true;
-    form->ActLabel1->click();
+    form->deleteAllCommand->click();
     QCOMPARE(timeColumn(1), QStringLiteral("重启删除"));
-    settings.options[7] = false;  // Optichk8 off: no registration
-    form->ActLabel1->click();
+    settings.options.deleteAtRestart = false;  // no registration
+    form->deleteAllCommand->click();
     QCOMPARE(timeColumn(1), QStringLiteral("删除失败"));
     QCOMPARE(restartDelete->paths.size(), std::size_t(2));
   }
 };
 
-QTEST_MAIN(Form3Test)
+QTEST_MAIN(FileListDialogTest)
 #include "file_list_dialog_test.moc"

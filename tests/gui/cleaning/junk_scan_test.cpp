@@ -4,28 +4,28 @@
 // in the criteria; stop, a second start and closing the window while a scan runs.
 #include "gui/cleaning/junk_scan.h"
 
+#include <sys/stat.h>
+
 #include <QLabel>
 #include <QProcess>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <set>
 
-#include "gui/widgets/action_label.h"
-#include "gui/shell/main_window.h"
 #include "core/shared/size_text.h"
-#include "gui/shell/start_page.h"
 #include "gui/cleaning/file_list_dialog.h"
 #include "gui/cleaning/found_file_model.h"
 #include "gui/cleaning/scan_progress_page.h"
 #include "gui/cleaning/scan_target_page.h"
 #include "gui/cleaning/search_animation.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/start_page.h"
+#include "gui/widgets/action_label.h"
 #include "platform/posix/pending_delete_list.h"
 #include "platform/posix/posix_file_ops.h"
 #include "platform/posix/posix_restart_delete.h"
@@ -66,19 +66,19 @@ class JunkScanTest : public QObject {
   PendingDeleteSetup pending;
   std::shared_ptr<ScriptedPrompts> prompts;
   CleaningSettings settings;
-  std::unique_ptr<TMainForm> form;
-  std::unique_ptr<TForm3> form3;
+  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<FileListDialog> fileList;
   JunkScan* scan = nullptr;
 
   ActionLabel* label(const char* name) {
     return form->findChild<ActionLabel*>(QString::fromLatin1(name));
   }
   ScanProgressPage& page() { return *form->startPage->progressPage; }
-  FoundFileModel& rows() { return form3->model(); }
+  FoundFileModel& rows() { return fileList->model(); }
 
   // A checked common folder, as "增加文件夹" adds it.
   void addCommonFolder(const std::string& folder) {
-    auto* row = new QTreeWidgetItem(form->startPage->commonFolderPage->list,
+    auto* row = new QTreeWidgetItem(form->startPage->commonFolderPage->targetList,
                                     {QString::fromStdString(folder), QStringLiteral("测试")});
     row->setCheckState(0, Qt::Checked);
   }
@@ -100,9 +100,9 @@ class JunkScanTest : public QObject {
 
   // Runs `action` inside the scan, when the search enters its `nth` folder.
   void duringScan(int nth, std::function<void()> action) {
-    auto original = scan->FindFile.OnFolderChange;
+    auto original = scan->junkSearch.OnFolderChange;
     auto count = std::make_shared<int>(0);
-    scan->FindFile.OnFolderChange = [=](TFindFile* s, const std::string& f, TFolderIgnore& i) {
+    scan->junkSearch.OnFolderChange = [=](FindFile* s, const std::string& f, FolderIgnore& i) {
       original(s, f, i);
       if (++*count == nth) action();
     };
@@ -138,16 +138,17 @@ class JunkScanTest : public QObject {
     settings = defaultCleaningSettings();
     auto current = [this] { return settings; };
 
-    form = std::make_unique<TMainForm>(platform, prompts);
-    form3 = std::make_unique<TForm3>(platform.fileOps, platform.restartDelete, prompts, current);
-    scan = new JunkScan(*form, *form3, current);
+    form = std::make_unique<MainWindow>(platform, prompts);
+    fileList = std::make_unique<FileListDialog>(platform.fileOps, platform.restartDelete, prompts,
+                                                current);
+    scan = new JunkScan(*form, *fileList, current);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
   }
 
   void cleanup() {
     form.reset();
-    form3.reset();
+    fileList.reset();
     dir.reset();
   }
 
@@ -166,29 +167,29 @@ class JunkScanTest : public QObject {
     shell->windows = dir->path() + "/tree";
 
     prompts->answer(PromptAnswer::Yes);
-    label("ActLabel37")->click();  // the start page's "开始扫描" of "常用文件夹"
+    label("commonFoldersStartCommand")->click();  // the start page's "开始扫描" of "常用文件夹"
 
-    QVERIFY(!scan->FindFile.Busy());
-    QCOMPARE(form->InfoNote->currentIndex(), int(StartPage::kScanResult));
+    QVERIFY(!scan->junkSearch.Busy());
+    QCOMPARE(form->infoPages->currentIndex(), int(StartPage::kScanResult));
     QCOMPARE(listedNames(), (std::set<std::string>{"a.tmp", "empty.log", ".hidden.bak", "ro.bak",
                                                    "held.tmp", "c.tmp"}));
     QCOMPARE(rows().rowCount(), 6);
     for (int i = 0; i < rows().size(); ++i) QVERIFY(rows().folder(i).starts_with(tree));
     QCOMPARE(std::string(rows().folder(rowOf("c.tmp"))), tree + "sub/");
     QVERIFY(!rows().isChecked(0));
-    QCOMPARE(scan->ScannedFolderCount, 2);  // the tree and sub/; the skipped ones don't count
-    QCOMPARE(page().ActLabel25->text(), QStringLiteral("已扫描文件夹：2"));
-    QCOMPARE(page().ActLabel26->text(), QStringLiteral("已搜索到文件：6"));
-    QCOMPARE(scan->FoundTotalSize, std::int64_t(2041));
-    QCOMPARE(page().ActLabel27->text(), QStringLiteral("总计大小：1.99 KB"));
-    QCOMPARE(page().Label4->text(), QStringLiteral("扫描已完成……（用时：0.000 秒）"));
-    QVERIFY(page().ActLabel30->isEnabled() && !page().ActLabel29->isEnabled());
-    QVERIFY(!page().Animate1->isVisible());
+    QCOMPARE(scan->scannedFolderCount, 2);  // the tree and sub/; the skipped ones don't count
+    QCOMPARE(page().scannedFoldersLabel->text(), QStringLiteral("已扫描文件夹：2"));
+    QCOMPARE(page().foundFilesLabel->text(), QStringLiteral("已搜索到文件：6"));
+    QCOMPARE(scan->foundTotalSize, std::int64_t(2041));
+    QCOMPARE(page().foundSizeLabel->text(), QStringLiteral("总计大小：1.99 KB"));
+    QCOMPARE(page().scanStatusLabel->text(), QStringLiteral("扫描已完成……（用时：0.000 秒）"));
+    QVERIFY(page().scanBackCommand->isEnabled() && !page().stopScanCommand->isEnabled());
+    QVERIFY(!page().searchAnimation->isVisible());
     QCOMPARE(prompts->asked().size(), std::size_t(1));
     QCOMPARE(prompts->last().caption, QStringLiteral("询问"));
     QCOMPARE(prompts->last().text, QStringLiteral("文件扫描已结束,您是否现在就打开文件列表?"));
     QCOMPARE(prompts->last().buttons, PromptButtons::YesNo);
-    QVERIFY(form3->isVisible());  // "Yes" opened the list
+    QVERIFY(fileList->isVisible());  // "Yes" opened the list
 
     QProcess holder;  // keeps held.tmp open, as a running program would
     holder.setStandardInputFile(QString::fromStdString(held));
@@ -196,15 +197,15 @@ class JunkScanTest : public QObject {
     QVERIFY(holder.waitForStarted());
     std::remove((tree + "empty.log").c_str());
 
-    form3->ActLabel2->click();
-    form3->ActLabel23->click();
+    fileList->checkAllCommand->click();
+    fileList->deleteCheckedCommand->click();
     QCOMPARE(statusOf("a.tmp"), QStringLiteral("删除成功"));
     QCOMPARE(statusOf("c.tmp"), QStringLiteral("删除成功"));
     QCOMPARE(statusOf(".hidden.bak"), QStringLiteral("删除成功"));
     QCOMPARE(statusOf("empty.log"), QStringLiteral("文件不存在"));
     QCOMPARE(statusOf("ro.bak"), QStringLiteral("重启删除"));
     QCOMPARE(statusOf("held.tmp"), QStringLiteral("重启删除"));
-    QCOMPARE(form3->FreedSize, std::int64_t(2017));
+    QCOMPARE(fileList->freedBytes, std::int64_t(2017));
     QCOMPARE(prompts->last().text, QStringLiteral("文件清理完成，共释放1.97 KB磁盘空间。"));
     QVERIFY(!QFile::exists(QString::fromStdString(tree + "sub/c.tmp")));
     QVERIFY(QFile::exists(QString::fromStdString(held)));
@@ -213,8 +214,8 @@ class JunkScanTest : public QObject {
              (std::set<std::string>{PosixRestartDelete::recordedPath(readOnly),
                                     PosixRestartDelete::recordedPath(held)}));
 
-    settings.options[7] = false;  // Optichk8
-    form3->ActLabel1->click();
+    settings.options.deleteAtRestart = false;
+    fileList->deleteAllCommand->click();
     QCOMPARE(statusOf("ro.bak"), QStringLiteral("删除失败"));
     QCOMPARE(statusOf("held.tmp"), QStringLiteral("删除失败"));
     QCOMPARE(statusOf("a.tmp"), QStringLiteral("文件不存在"));
@@ -228,19 +229,19 @@ class JunkScanTest : public QObject {
     settings.options = {true, true, false, false, true, false, false, true};
     settings.types = {{"a", "*.aa;", true}, {"b", "*.bb;", false}, {"c", "x.c;", true}};
     shell->special[CSIDL_COOKIES] = "";  // no such folder here: no exclusion line for it
-    scan->SetFindFileAttr();
-    const TSearchCriteria& c = scan->FindFile.Criteria();
+    scan->applySettings();
+    const SearchCriteria& c = scan->junkSearch.Criteria();
     QCOMPARE(c.AttributeEx().Hidden(), fsUnset);
     QCOMPARE(c.AttributeEx().Readonly(), fsUnset);
     QCOMPARE(c.AttributeEx().System(), fsIgnore);
     QCOMPARE(c.Size().Min(), std::int64_t(1));
     QCOMPARE(c.Files().FileName(), std::string("*.aa;x.c;"));
-    QCOMPARE(c.Files().Excluded(), (TStringList{tree + "tmpdir/", tree + "cache/"}));
+    QCOMPARE(c.Files().Excluded(), (StringList{tree + "tmpdir/", tree + "cache/"}));
 
     settings.options = {false, false, true, true, false, true, false, true};
     shell->temp = "";
     settings.types.clear();
-    scan->SetFindFileAttr();
+    scan->applySettings();
     QCOMPARE(c.AttributeEx().Hidden(), fsIgnore);
     QCOMPARE(c.AttributeEx().Readonly(), fsIgnore);
     QCOMPARE(c.AttributeEx().System(), fsUnset);
@@ -249,20 +250,20 @@ class JunkScanTest : public QObject {
     QVERIFY(c.Files().Excluded().empty());
 
     // The temporary folders: every file, nothing skipped; nothing checked gives an empty scan.
-    settings.options[0] = true;
+    settings.options.skipTempFolder = true;
     shell->temp = "/var/tmp";
-    label("ActLabel14")->click();
+    label("scanTempFoldersCommand")->click();
     QCOMPARE(c.Files().FileName(), std::string("*.*"));
     QVERIFY(c.Files().Excluded().empty());
     QCOMPARE(c.AttributeEx().Hidden(), fsIgnore);
     QCOMPARE(rows().rowCount(), 0);
-    QCOMPARE(page().Label4->text(), QStringLiteral("扫描已完成……（用时：0.000 秒）"));
+    QCOMPARE(page().scanStatusLabel->text(), QStringLiteral("扫描已完成……（用时：0.000 秒）"));
     QCOMPARE(prompts->asked().size(), std::size_t(1));
 
     int addFile = 0;
     scan->setAddRestartFile([&] { ++addFile; });
-    label("ActLabel38")->click();  // "添加文件"
-    QCOMPARE(form->InfoNote->currentIndex(), int(StartPage::kRestart));
+    label("restartDeleteStartCommand")->click();  // "添加文件"
+    QCOMPARE(form->infoPages->currentIndex(), int(StartPage::kRestart));
     QCOMPARE(addFile, 1);
   }
 
@@ -271,12 +272,12 @@ class JunkScanTest : public QObject {
     dir->writeFile("tree/d/two.tmp", "2");
     fakes.volumes->add('C', {tree + "c/", 100, 50, "SYS"});
     fakes.volumes->add('D', {tree + "d/", 100, 50, "DATA"});
-    label("ActLabel2")->click();  // "我的电脑" fills HDList, every row checked
-    QTreeWidget* drives = form->startPage->partitionPage->list;
+    label("myComputerShortcut")->click();  // "我的电脑" fills partitionList, every row checked
+    QTreeWidget* drives = form->startPage->partitionPage->targetList;
     QCOMPARE(drives->topLevelItemCount(), 2);
     drives->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
-    label("ActLabel10")->click();
-    QCOMPARE(scan->FindFile.Criteria().Files().Location(), tree + "c/;");
+    label("scanPartitionsCommand")->click();
+    QCOMPARE(scan->junkSearch.Criteria().Files().Location(), tree + "c/;");
     QCOMPARE(listedNames(), std::set<std::string>{"one.tmp"});
   }
 
@@ -284,49 +285,49 @@ class JunkScanTest : public QObject {
     makeDeepTree(6);
     addCommonFolder(tree);
     dir->writeFile("tree/top.tmp", "x");
-    label("ActLabel15")->click();  // a first scan fills the list
+    label("scanCommonFoldersCommand")->click();  // a first scan fills the list
     const int previous = rows().size();
     QCOMPARE(previous, 7);
 
     dir->writeFile("tree/deep/d0/d1/d2/d3/d4/d5/more.tmp", "y");  // tree > deep > d0 > ...
     bool busyOnPage5 = false, listKept = false, stopped = false;
     duringScan(3, [&] {
-      auto* target = form->startPage->commonFolderPage->list->topLevelItem(0);
+      auto* target = form->startPage->commonFolderPage->targetList->topLevelItem(0);
       target->setCheckState(0, Qt::Unchecked);
       const std::uint64_t generation = rows().generation();
-      form->InfoNote->setCurrentIndex(StartPage::kDiskInfo);
-      label("ActLabel15")->click();  // starts nothing, but rewrites the criteria
+      form->infoPages->setCurrentIndex(StartPage::kDiskInfo);
+      label("scanCommonFoldersCommand")->click();  // starts nothing, but rewrites the criteria
       listKept = rows().generation() == generation && rows().size() > 0;
-      form->FileBtnClick(form->RegBtn);
-      form->FileBtnClick(form->FileBtn);
-      busyOnPage5 = form->InfoNote->currentIndex() == StartPage::kScanResult &&
-                    scan->FindFile.Criteria().Files().Location().empty();
+      form->showFunctionPage(form->folderStatsButton);
+      form->showFunctionPage(form->fileCleaningButton);
+      busyOnPage5 = form->infoPages->currentIndex() == StartPage::kScanResult &&
+                    scan->junkSearch.Criteria().Files().Location().empty();
     });
     duringScan(5, [&] {
-      label("ActLabel29")->click();
-      stopped = page().Label4->text() == QStringLiteral("用户终止");
+      label("stopScanCommand")->click();
+      stopped = page().scanStatusLabel->text() == QStringLiteral("用户终止");
     });
-    label("ActLabel15")->click();
+    label("scanCommonFoldersCommand")->click();
 
     QVERIFY(listKept);
     QVERIFY(busyOnPage5);
     QVERIFY(stopped);
-    QVERIFY(scan->FindFile.Aborted() && !scan->FindFile.Busy());
+    QVERIFY(scan->junkSearch.Aborted() && !scan->junkSearch.Busy());
     QVERIFY(rows().size() < previous + 1);
-    QCOMPARE(scan->ScannedFolderCount, 5);
-    QCOMPARE(page().Label4->text(), QStringLiteral("扫描已完成……（用时：0.000 秒）"));
+    QCOMPARE(scan->scannedFolderCount, 5);
+    QCOMPARE(page().scanStatusLabel->text(), QStringLiteral("扫描已完成……（用时：0.000 秒）"));
     QCOMPARE(prompts->asked().size(), std::size_t(2));  // one question per scan
-    QVERIFY(!page().ActLabel29->isEnabled());
+    QVERIFY(!page().stopScanCommand->isEnabled());
   }
 
   void closingTheMainWindowStopsTheScan() {
     makeDeepTree(8);
     addCommonFolder(tree);
-    duringScan(2, [&] { form->ToolButton1Click(nullptr); });
-    label("ActLabel15")->click();
+    duringScan(2, [&] { form->closeWindow(nullptr); });
+    label("scanCommonFoldersCommand")->click();
     QVERIFY(!form->isVisible());
-    QVERIFY(scan->FindFile.Aborted() && !scan->FindFile.Busy());
-    QCOMPARE(scan->ScannedFolderCount, 2);
+    QVERIFY(scan->junkSearch.Aborted() && !scan->junkSearch.Busy());
+    QCOMPARE(scan->scannedFolderCount, 2);
     QVERIFY(prompts->asked().empty());  // nobody is asked about a list nobody will see
   }
 };

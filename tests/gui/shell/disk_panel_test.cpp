@@ -9,9 +9,9 @@
 #include <QTest>
 #include <memory>
 
+#include "core/shared/size_text.h"
 #include "gui/widgets/action_label.h"
 #include "gui/widgets/image_list.h"
-#include "core/shared/size_text.h"
 #include "support/gui/fake_platform.h"
 #include "support/gui/scripted_prompts.h"
 
@@ -40,7 +40,7 @@ class DiskPanelTest : public QObject {
   std::shared_ptr<ScriptedPrompts> prompts;
   std::unique_ptr<DiskPanel> panel;
 
-  QList<QPieSlice*> slices() const { return panel->HDSeries->slices(); }
+  QList<QPieSlice*> slices() const { return panel->diskSeries->slices(); }
 
  private slots:
   void init() {
@@ -51,14 +51,14 @@ class DiskPanelTest : public QObject {
   void cleanup() { panel.reset(); }
 
   void designTexts() {
-    QCOMPARE(panel->HDSeries->name(), QStringLiteral("硬盘使用情况"));
-    QCOMPARE(panel->Label8->text(), QStringLiteral("系统分区"));
-    QCOMPARE(panel->Label12->text(), QStringLiteral("获取回收站信息"));
-    QCOMPARE(panel->ActLabel23->text(), QStringLiteral("清空回收站"));
+    QCOMPARE(panel->diskSeries->name(), QStringLiteral("硬盘使用情况"));
+    QCOMPARE(panel->systemPartitionLabel->text(), QStringLiteral("系统分区"));
+    QCOMPARE(panel->recycleBinLabel->text(), QStringLiteral("获取回收站信息"));
+    QCOMPARE(panel->emptyRecycleBinCommand->text(), QStringLiteral("清空回收站"));
   }
 
   void withoutFixedDrivesBothSlicesAreZero() {
-    panel->ShowDiskSpace();
+    panel->showDiskSpace();
     QCOMPARE(panel->chartFooter(), QStringLiteral("()总计容量:0.00 GB"));
     QCOMPARE(slices().size(), 2);
     QCOMPARE(slices()[0]->value(), 0.0);
@@ -70,7 +70,7 @@ class DiskPanelTest : public QObject {
   void oneDriveNamedAloneWithRoundedSlices() {
     // 100.1149... GiB in all, 40.004... GiB free.
     fakes.volumes->add('C', {"/", 100 * kGiB + 123456789, 40 * kGiB + 4567890, "ROOT", "ext4"});
-    panel->ShowDiskSpace();
+    panel->showDiskSpace();
     QCOMPARE(panel->chartFooter(), QStringLiteral("(C)总计容量:100.11 GB"));
     QCOMPARE(slices().size(), 2);
     QCOMPARE(slices()[0]->value(), 60.11);
@@ -79,19 +79,19 @@ class DiskPanelTest : public QObject {
     QCOMPARE(slices()[1]->label(), QStringLiteral("40.00 GB 剩余空间"));
     QCOMPARE(firstColour(slices()[0]), QColor(0, 0, 255));
     QCOMPARE(firstColour(slices()[1]), QColor(181, 255, 181));
-    QCOMPARE(panel->Label8->text(), QStringLiteral("系统分区：(/)ROOT"));
-    QCOMPARE(panel->Label9->text(), QStringLiteral("文件系统：ext4"));
+    QCOMPARE(panel->systemPartitionLabel->text(), QStringLiteral("系统分区：(/)ROOT"));
+    QCOMPARE(panel->fileSystemLabel->text(), QStringLiteral("文件系统：ext4"));
   }
 
   void systemPartitionIsTheDriveOfTheWindowsFolder() {
     fakes.volumes->add('C', {"/", 50 * kGiB, 10 * kGiB, "ROOT", "ext4"});
     fakes.volumes->add('D', {"/srv/data/", 200 * kGiB, 150 * kGiB, "DATA", "xfs"});
     fakes.shellFolders->windows = "/srv/data/usr";
-    panel->ShowDiskSpace();
-    QCOMPARE(panel->Label8->text(), QStringLiteral("系统分区：(/srv/data/)DATA"));
-    QCOMPARE(panel->Label9->text(), QStringLiteral("文件系统：xfs"));
-    QCOMPARE(panel->Label10->text(), QStringLiteral("总 大 小：") + sizeText(200 * kGiB));
-    QCOMPARE(panel->Label11->text(), QStringLiteral("可用空间：") + sizeText(150 * kGiB));
+    panel->showDiskSpace();
+    QCOMPARE(panel->systemPartitionLabel->text(), QStringLiteral("系统分区：(/srv/data/)DATA"));
+    QCOMPARE(panel->fileSystemLabel->text(), QStringLiteral("文件系统：xfs"));
+    QCOMPARE(panel->totalSizeLabel->text(), QStringLiteral("总 大 小：") + sizeText(200 * kGiB));
+    QCOMPARE(panel->freeSpaceLabel->text(), QStringLiteral("可用空间：") + sizeText(150 * kGiB));
     // The chart still covers every fixed drive, in letter order.
     QCOMPARE(panel->chartFooter(), QStringLiteral("(C,D)总计容量:250.00 GB"));
     QCOMPARE(slices()[0]->value(), 90.0);
@@ -103,7 +103,7 @@ class DiskPanelTest : public QObject {
     FakeDrive removable{"/media/stick/", 8 * kGiB, 8 * kGiB, "STICK"};
     removable.fixed = false;
     fakes.volumes->add('E', removable);
-    panel->ShowDiskSpace();
+    panel->showDiskSpace();
     QCOMPARE(panel->chartFooter(), QStringLiteral("(C)总计容量:10.00 GB"));
   }
 
@@ -113,20 +113,20 @@ class DiskPanelTest : public QObject {
     broken.readable = false;
     fakes.volumes->add('D', broken);
     fakes.shellFolders->windows = "/mnt/gone/usr";
-    panel->ShowDiskSpace();
+    panel->showDiskSpace();
     QCOMPARE(panel->chartFooter(), QStringLiteral("(C,D)总计容量:2.00 GB"));
     QCOMPARE(slices()[0]->value(), 1.0);
-    QCOMPARE(panel->Label8->text(), QStringLiteral("系统分区：(/mnt/gone/)"));
-    QCOMPARE(panel->Label10->text(), QStringLiteral("总 大 小：-1 byte"));
-    QCOMPARE(panel->Label11->text(), QStringLiteral("可用空间：-1 byte"));
+    QCOMPARE(panel->systemPartitionLabel->text(), QStringLiteral("系统分区：(/mnt/gone/)"));
+    QCOMPARE(panel->totalSizeLabel->text(), QStringLiteral("总 大 小：-1 byte"));
+    QCOMPARE(panel->freeSpaceLabel->text(), QStringLiteral("可用空间：-1 byte"));
   }
 
   void aWindowsFolderOnNoDriveShowsEmptyParentheses() {
     fakes.volumes->add('C', {"/", 10 * kGiB, 5 * kGiB, "ROOT"});
     fakes.shellFolders->windows = "";
-    panel->ShowDiskSpace();
+    panel->showDiskSpace();
     // No drive part; the helpers then answer for drive C.
-    QCOMPARE(panel->Label8->text(), QStringLiteral("系统分区：()ROOT"));
+    QCOMPARE(panel->systemPartitionLabel->text(), QStringLiteral("系统分区：()ROOT"));
   }
 
   void recycleBinLine_data() {
@@ -152,13 +152,13 @@ class DiskPanelTest : public QObject {
     fakes.trash->isAvailable = available;
     fakes.trash->queryResult = result;
     fakes.trash->contents = {size, items};
-    panel->ShowRecyclebin();
-    QCOMPARE(panel->Label12->text(), expected);
+    panel->showRecycleBin();
+    QCOMPARE(panel->recycleBinLabel->text(), expected);
   }
 
   void emptyingReportsSuccessThenRefreshes() {
     fakes.trash->contents = {2048, 2};
-    panel->ActLabel23Click();
+    panel->emptyRecycleBinAndReport();
     QCOMPARE(fakes.trash->emptied, 1);
     QCOMPARE(int(prompts->asked().size()), 1);
     const AskedPrompt& box = prompts->last();
@@ -167,27 +167,27 @@ class DiskPanelTest : public QObject {
     QCOMPARE(box.icon, PromptIcon::Information);
     QCOMPARE(box.buttons, PromptButtons::Ok);
     QCOMPARE(box.owner, panel->window());
-    QCOMPARE(panel->Label12->text(), QStringLiteral("回 收 站：空"));
+    QCOMPARE(panel->recycleBinLabel->text(), QStringLiteral("回 收 站：空"));
   }
 
   void emptyingReportsFailureByTheResultAlone() {
     fakes.trash->contents = {0, 0};
     fakes.trash->emptyResult = 1;
-    panel->ActLabel23Click();
+    panel->emptyRecycleBinAndReport();
     QCOMPARE(prompts->last().text, QStringLiteral("回收站清理失败！"));
     QCOMPARE(prompts->last().caption, QStringLiteral("提示"));
     QCOMPARE(prompts->last().icon, PromptIcon::Error);
     QCOMPARE(fakes.trash->queries, 1);
-    QCOMPARE(panel->Label12->text(), QStringLiteral("回 收 站：空"));
+    QCOMPARE(panel->recycleBinLabel->text(), QStringLiteral("回 收 站：空"));
   }
 
   void emptyingWhereTheBinsCannotBeReachedFails() {
     fakes.trash->isAvailable = false;
-    panel->ActLabel23Click();
+    panel->emptyRecycleBinAndReport();
     QCOMPARE(fakes.trash->emptied, 0);
     QCOMPARE(int(prompts->asked().size()), 1);
     QCOMPARE(prompts->last().text, QStringLiteral("回收站清理失败！"));
-    QCOMPARE(panel->Label12->text(), QStringLiteral("无法获取回收站信息"));
+    QCOMPARE(panel->recycleBinLabel->text(), QStringLiteral("无法获取回收站信息"));
   }
 };
 

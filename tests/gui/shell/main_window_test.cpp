@@ -10,24 +10,25 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "gui/widgets/action_label.h"
 #include "gui/shell/maker.h"
+#include "gui/shell/start_page.h"
+#include "gui/widgets/action_label.h"
 #include "gui/widgets/skin.h"
-#include "support/gui/gui_test_helpers.h"
 #include "platform/errors.h"
 #include "support/gui/fake_platform.h"
+#include "support/gui/gui_test_helpers.h"
 #include "support/gui/scripted_prompts.h"
 
 using namespace norvane;
 using namespace norvane::test;
 
-class MainFormTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
   FakePlatform fakes;
   std::shared_ptr<ScriptedPrompts> prompts;
-  std::unique_ptr<TMainForm> form;
+  std::unique_ptr<MainWindow> form;
   bool busy = false;
   int busyReads = 0;
   QStringList events;  // hooks called, in order
@@ -35,8 +36,8 @@ class MainFormTest : public QObject {
   ActionLabel* label(const QString& name) { return form->findChild<ActionLabel*>(name); }
 
   void createForm() {
-    MainFormHooks hooks;
-    hooks.findFileBusy = [this] {
+    MainWindowHooks hooks;
+    hooks.scanRunning = [this] {
       ++busyReads;
       return busy;
     };
@@ -51,7 +52,7 @@ class MainFormTest : public QObject {
       events << QStringLiteral("move:") + w->objectName();
       return true;
     };
-    form = std::make_unique<TMainForm>(fakes.platform(), prompts, hooks);
+    form = std::make_unique<MainWindow>(fakes.platform(), prompts, hooks);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
   }
@@ -73,17 +74,17 @@ class MainFormTest : public QObject {
     QCOMPARE(form->windowTitle(), QStringLiteral("Norvane磁盘文件清理"));
     QVERIFY(form->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(form->size(), QSize(663, 528));
-    QCOMPARE(form->FrmCaption->text(), QStringLiteral("Norvane磁盘清理 V1.50.623"));
-    QCOMPARE(form->PageNote->currentIndex(), int(TMainForm::kAboutPage));
-    QCOMPARE(form->HintLbl->text(), QStringLiteral("欢迎使用"));
-    QCOMPARE(form->HintLbl->imageIndex(), 3);
-    QCOMPARE(form->InfoNote->currentIndex(), 0);
-    QCOMPARE(form->Label2->text(), QStringLiteral("硬盘信息"));
-    QCOMPARE(form->Label7->text(), QStringLiteral("Norvane磁盘文件清理"));
-    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("HDChartFoot"))->text(),
+    QCOMPARE(form->captionLabel->text(), QStringLiteral("Norvane磁盘清理 V1.50.623"));
+    QCOMPARE(form->functionPages->currentIndex(), int(MainWindow::kAboutPage));
+    QCOMPARE(form->functionCaption->text(), QStringLiteral("欢迎使用"));
+    QCOMPARE(form->functionCaption->imageIndex(), 3);
+    QCOMPARE(form->infoPages->currentIndex(), 0);
+    QCOMPARE(form->infoPageHeading->text(), QStringLiteral("硬盘信息"));
+    QCOMPARE(form->descriptionLabel->text(), QStringLiteral("Norvane磁盘文件清理"));
+    QCOMPARE(form->findChild<QLabel*>(QStringLiteral("totalCapacityLabel"))->text(),
              QStringLiteral("(C)总计容量:100.00 GB"));
     // The recycle bin waits for a click; no page change ran at start.
-    QCOMPARE(label(QStringLiteral("Label12"))->text(), QStringLiteral("获取回收站信息"));
+    QCOMPARE(label(QStringLiteral("recycleBinLabel"))->text(), QStringLiteral("获取回收站信息"));
     QCOMPARE(fakes.trash->queries, 0);
     QCOMPARE(busyReads, 0);
     QVERIFY(events.isEmpty());
@@ -94,18 +95,18 @@ class MainFormTest : public QObject {
   void controlsSitAtTheirPlaces_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QPoint>("topLeft");
-    QTest::newRow("Label1") << "Label1" << QPoint(8, 1);
-    QTest::newRow("Image2") << "Image2" << QPoint(5, 1);
-    QTest::newRow("FrmCaption") << "FrmCaption" << QPoint(38, 13);
-    QTest::newRow("ToolButton2") << "ToolButton2" << QPoint(624, 10);
-    QTest::newRow("ToolButton1") << "ToolButton1" << QPoint(640, 10);
-    QTest::newRow("FileBtn") << "FileBtn" << QPoint(341, 68);
-    QTest::newRow("RegBtn") << "RegBtn" << QPoint(421, 68);
-    QTest::newRow("SoftBtn") << "SoftBtn" << QPoint(514, 68);
-    QTest::newRow("ActLabel6") << "ActLabel6" << QPoint(594, 68);
-    QTest::newRow("HintLbl") << "HintLbl" << QPoint(569, 103);
-    QTest::newRow("PageNote") << "PageNote" << QPoint(20, 125);
-    QTest::newRow("Label3") << "Label3" << QPoint(20, 505);
+    QTest::newRow("dragStrip") << "dragStrip" << QPoint(8, 1);
+    QTest::newRow("captionIcon") << "captionIcon" << QPoint(5, 1);
+    QTest::newRow("captionLabel") << "captionLabel" << QPoint(38, 13);
+    QTest::newRow("minimiseButton") << "minimiseButton" << QPoint(624, 10);
+    QTest::newRow("closeButton") << "closeButton" << QPoint(640, 10);
+    QTest::newRow("fileCleaningButton") << "fileCleaningButton" << QPoint(341, 68);
+    QTest::newRow("folderStatsButton") << "folderStatsButton" << QPoint(421, 68);
+    QTest::newRow("uninstallButton") << "uninstallButton" << QPoint(514, 68);
+    QTest::newRow("aboutButton") << "aboutButton" << QPoint(594, 68);
+    QTest::newRow("functionCaption") << "functionCaption" << QPoint(569, 103);
+    QTest::newRow("functionPages") << "functionPages" << QPoint(20, 125);
+    QTest::newRow("copyrightLabel") << "copyrightLabel" << QPoint(20, 505);
   }
   void controlsSitAtTheirPlaces() {
     QFETCH(QString, name);
@@ -118,20 +119,20 @@ class MainFormTest : public QObject {
 
   // The bottom links keep their places unless a wide font would push the last past the frame.
   void bottomLinksStayInsideTheFrame() {
-    QCOMPARE(form->ActLabel39->y(), 503);
-    QCOMPARE(form->ActLabel40->y(), 503);
-    QVERIFY(form->ActLabel40->x() <= 521);
-    QCOMPARE(form->ActLabel40->x() - form->ActLabel39->x(), 80);
-    QVERIFY(form->ActLabel40->geometry().right() <= 663 - 8);
+    QCOMPARE(form->onlineUpdateLink->y(), 503);
+    QCOMPARE(form->makerSiteLink->y(), 503);
+    QVERIFY(form->makerSiteLink->x() <= 521);
+    QCOMPARE(form->makerSiteLink->x() - form->onlineUpdateLink->x(), 80);
+    QVERIFY(form->makerSiteLink->geometry().right() <= 663 - 8);
   }
 
   void sizesOfTheFrameParts() {
-    QCOMPARE(form->Label1->size(), QSize(662, 32));
-    QCOMPARE(form->Image2->size(), QSize(32, 32));
-    QCOMPARE(form->PageNote->size(), QSize(622, 367));
-    QCOMPARE(form->InfoNote->size(), QSize(583, 157));
-    QCOMPARE(form->Image1->geometry(), QRect(0, 0, 663, 528));
-    QCOMPARE(form->Timer1->interval(), 5000);
+    QCOMPARE(form->dragStrip->size(), QSize(662, 32));
+    QCOMPARE(form->captionIcon->size(), QSize(32, 32));
+    QCOMPARE(form->functionPages->size(), QSize(622, 367));
+    QCOMPARE(form->infoPages->size(), QSize(583, 157));
+    QCOMPARE(form->backgroundImage->geometry(), QRect(0, 0, 663, 528));
+    QCOMPARE(form->memoryTrimTimer->interval(), 5000);
   }
 
   // Texts must not be cut: every label lies inside its parent (the drag strip is meant to run
@@ -140,7 +141,7 @@ class MainFormTest : public QObject {
     FileBtnHoverAll();
     auto checkShownLabels = [this] {
       for (QLabel* l : form->findChildren<QLabel*>()) {
-        if (l == form->Label1 || !l->isVisibleTo(form.get())) continue;
+        if (l == form->dragStrip || !l->isVisibleTo(form.get())) continue;
         const QRect parentRect = l->parentWidget()->rect();
         QVERIFY2(parentRect.contains(l->geometry()),
                  qPrintable(l->objectName() + QStringLiteral(" ") + l->text()));
@@ -148,20 +149,20 @@ class MainFormTest : public QObject {
           QVERIFY2(a->width() >= a->sizeHint().width(), qPrintable(a->objectName()));
       }
     };
-    for (int page = 0; page < form->PageNote->count(); ++page) {
-      form->PageNote->setCurrentIndex(page);
+    for (int page = 0; page < form->functionPages->count(); ++page) {
+      form->functionPages->setCurrentIndex(page);
       checkShownLabels();
     }
-    form->PageNote->setCurrentIndex(0);
-    for (int page = 0; page < form->InfoNote->count(); ++page) {
-      form->InfoNote->setCurrentIndex(page);
+    form->functionPages->setCurrentIndex(0);
+    for (int page = 0; page < form->infoPages->count(); ++page) {
+      form->infoPages->setCurrentIndex(page);
       checkShownLabels();
     }
     // The function buttons stay apart.
-    QVERIFY(form->FileBtn->geometry().right() < form->RegBtn->x());
-    QVERIFY(form->RegBtn->geometry().right() < form->SoftBtn->x());
-    QVERIFY(form->SoftBtn->geometry().right() < form->ActLabel6->x());
-    QVERIFY(form->ActLabel39->geometry().right() < form->ActLabel40->x());
+    QVERIFY(form->fileCleaningButton->geometry().right() < form->folderStatsButton->x());
+    QVERIFY(form->folderStatsButton->geometry().right() < form->uninstallButton->x());
+    QVERIFY(form->uninstallButton->geometry().right() < form->aboutButton->x());
+    QVERIFY(form->onlineUpdateLink->geometry().right() < form->makerSiteLink->x());
   }
 
   void functionButtonsSwitchPagesAndHint_data() {
@@ -169,12 +170,12 @@ class MainFormTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("icon");
-    QTest::newRow("FileBtn") << "FileBtn"
-                             << "文件清理" << 0 << 0;
-    QTest::newRow("RegBtn") << "RegBtn"
-                            << "文件夹统计" << 1 << 19;
-    QTest::newRow("SoftBtn") << "SoftBtn"
-                             << "软件卸载" << 2 << 2;
+    QTest::newRow("fileCleaningButton") << "fileCleaningButton"
+                                        << "文件清理" << 0 << 0;
+    QTest::newRow("folderStatsButton") << "folderStatsButton"
+                                       << "文件夹统计" << 1 << 19;
+    QTest::newRow("uninstallButton") << "uninstallButton"
+                                     << "软件卸载" << 2 << 2;
   }
   void functionButtonsSwitchPagesAndHint() {
     QFETCH(QString, button);
@@ -182,55 +183,55 @@ class MainFormTest : public QObject {
     QFETCH(int, page);
     QFETCH(int, icon);
     QVERIFY(clickVisible(label(button)));
-    QCOMPARE(form->PageNote->currentIndex(), page);
-    QCOMPARE(form->HintLbl->text(), caption);
-    QCOMPARE(form->HintLbl->imageIndex(), icon);
-    QCOMPARE(form->InfoNote->currentIndex(), 0);
-    QCOMPARE(form->Label2->text(), QStringLiteral("硬盘信息"));
+    QCOMPARE(form->functionPages->currentIndex(), page);
+    QCOMPARE(form->functionCaption->text(), caption);
+    QCOMPARE(form->functionCaption->imageIndex(), icon);
+    QCOMPARE(form->infoPages->currentIndex(), 0);
+    QCOMPARE(form->infoPageHeading->text(), QStringLiteral("硬盘信息"));
     QCOMPARE(busyReads, 1);
   }
 
   void clickingTheShownPageChangesOnlyTheHint() {
-    QVERIFY(clickVisible(form->ActLabel6));
-    QCOMPARE(form->HintLbl->text(), QStringLiteral("关于"));
-    QCOMPARE(form->HintLbl->imageIndex(), 15);
+    QVERIFY(clickVisible(form->aboutButton));
+    QCOMPARE(form->functionCaption->text(), QStringLiteral("关于"));
+    QCOMPARE(form->functionCaption->imageIndex(), 15);
     QCOMPARE(busyReads, 0);
     QVERIFY(events.isEmpty());
   }
 
   void enteringStatisticsRefillsItsPartitionList() {
-    QVERIFY(clickVisible(form->RegBtn));
-    QCOMPARE(events, QStringList{QStringLiteral("fill:HDlist1")});
-    QVERIFY(clickVisible(form->FileBtn));
+    QVERIFY(clickVisible(form->folderStatsButton));
+    QCOMPARE(events, QStringList{QStringLiteral("fill:countPartitionList")});
+    QVERIFY(clickVisible(form->fileCleaningButton));
     QCOMPARE(events.size(), 1);
   }
 
   void functionPageChangePutsTheInformationAreaBack() {
-    QVERIFY(clickVisible(form->FileBtn));
-    QVERIFY(clickVisible(label(QStringLiteral("ActLabel2"))));
-    QCOMPARE(form->InfoNote->currentIndex(), 1);
-    QCOMPARE(form->Label2->text(), QStringLiteral("我的电脑"));
+    QVERIFY(clickVisible(form->fileCleaningButton));
+    QVERIFY(clickVisible(label(QStringLiteral("myComputerShortcut"))));
+    QCOMPARE(form->infoPages->currentIndex(), 1);
+    QCOMPARE(form->infoPageHeading->text(), QStringLiteral("我的电脑"));
     QCOMPARE(events, QStringList{QStringLiteral("refresh:1")});
     const int queriesBefore = fakes.volumes->spaceQueries;
 
-    QVERIFY(clickVisible(form->ActLabel6));
-    QVERIFY(clickVisible(form->FileBtn));
-    QCOMPARE(form->InfoNote->currentIndex(), 0);
-    QCOMPARE(form->Label2->text(), QStringLiteral("硬盘信息"));
+    QVERIFY(clickVisible(form->aboutButton));
+    QVERIFY(clickVisible(form->fileCleaningButton));
+    QCOMPARE(form->infoPages->currentIndex(), 0);
+    QCOMPARE(form->infoPageHeading->text(), QStringLiteral("硬盘信息"));
     // Entering "硬盘信息" redraws the disk panel.
     QVERIFY(fakes.volumes->spaceQueries > queriesBefore);
   }
 
   void aRunningScanShowsTheScanResult() {
-    QVERIFY(clickVisible(form->FileBtn));
+    QVERIFY(clickVisible(form->fileCleaningButton));
     busy = true;
-    QVERIFY(clickVisible(form->RegBtn));
-    QVERIFY(clickVisible(form->FileBtn));
-    QCOMPARE(form->InfoNote->currentIndex(), 5);
-    QCOMPARE(form->Label2->text(), QStringLiteral("扫描结果"));
+    QVERIFY(clickVisible(form->folderStatsButton));
+    QVERIFY(clickVisible(form->fileCleaningButton));
+    QCOMPARE(form->infoPages->currentIndex(), 5);
+    QCOMPARE(form->infoPageHeading->text(), QStringLiteral("扫描结果"));
     busy = false;
-    QVERIFY(clickVisible(form->ActLabel6));
-    QCOMPARE(form->InfoNote->currentIndex(), 0);
+    QVERIFY(clickVisible(form->aboutButton));
+    QCOMPARE(form->infoPages->currentIndex(), 0);
   }
 
   void shortcutsOpenTheirPagesAndBackReturns_data() {
@@ -238,55 +239,55 @@ class MainFormTest : public QObject {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("back");
-    QTest::newRow("my computer") << "ActLabel2" << 1 << "我的电脑"
-                                 << "ActLabel7";
-    QTest::newRow("temp folders") << "ActLabel3" << 2 << "临时文件夹"
-                                  << "ActLabel13";
-    QTest::newRow("common folders") << "ActLabel4" << 3 << "常用文件夹"
-                                    << "ActLabel18";
-    QTest::newRow("restart") << "ActLabel5" << 4 << "重启删除"
-                             << "ActLabel24";
+    QTest::newRow("my computer") << "myComputerShortcut" << 1 << "我的电脑"
+                                 << "partitionBackCommand";
+    QTest::newRow("temp folders") << "tempFoldersShortcut" << 2 << "临时文件夹"
+                                  << "tempFolderBackCommand";
+    QTest::newRow("common folders") << "commonFoldersShortcut" << 3 << "常用文件夹"
+                                    << "commonFolderBackCommand";
+    QTest::newRow("restart") << "restartDeleteShortcut" << 4 << "重启删除"
+                             << "restartBackCommand";
   }
   void shortcutsOpenTheirPagesAndBackReturns() {
     QFETCH(QString, shortcut);
     QFETCH(int, page);
     QFETCH(QString, heading);
     QFETCH(QString, back);
-    QVERIFY(clickVisible(form->FileBtn));
+    QVERIFY(clickVisible(form->fileCleaningButton));
     QVERIFY(clickVisible(label(shortcut)));
-    QCOMPARE(form->InfoNote->currentIndex(), page);
-    QCOMPARE(form->Label2->text(), heading);
+    QCOMPARE(form->infoPages->currentIndex(), page);
+    QCOMPARE(form->infoPageHeading->text(), heading);
     QVERIFY(clickVisible(label(back)));
-    QCOMPARE(form->InfoNote->currentIndex(), 0);
-    QCOMPARE(form->Label2->text(), QStringLiteral("硬盘信息"));
+    QCOMPARE(form->infoPages->currentIndex(), 0);
+    QCOMPARE(form->infoPageHeading->text(), QStringLiteral("硬盘信息"));
   }
 
   void scanResultPageHasItsBackLabel() {
-    QVERIFY(clickVisible(form->FileBtn));
-    form->InfoNote->setCurrentIndex(5);
-    QVERIFY(clickVisible(label(QStringLiteral("ActLabel30"))));
-    QCOMPARE(form->InfoNote->currentIndex(), 0);
+    QVERIFY(clickVisible(form->fileCleaningButton));
+    form->infoPages->setCurrentIndex(5);
+    QVERIFY(clickVisible(label(QStringLiteral("scanBackCommand"))));
+    QCOMPARE(form->infoPages->currentIndex(), 0);
   }
 
   void settingsLabelsOpenTheSettingsOnTheirTab_data() {
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("fileTypes");
-    QTest::newRow("my computer") << "ActLabel2"
-                                 << "ActLabel9"
-                                 << "ActLabel8";
-    QTest::newRow("temp folders") << "ActLabel3"
-                                  << "ActLabel11"
-                                  << "ActLabel12";
-    QTest::newRow("common folders") << "ActLabel4"
-                                    << "ActLabel16"
-                                    << "ActLabel17";
+    QTest::newRow("my computer") << "myComputerShortcut"
+                                 << "partitionSettingsCommand"
+                                 << "partitionFileTypesCommand";
+    QTest::newRow("temp folders") << "tempFoldersShortcut"
+                                  << "tempFolderSettingsCommand"
+                                  << "tempFolderFileTypesCommand";
+    QTest::newRow("common folders") << "commonFoldersShortcut"
+                                    << "commonFolderSettingsCommand"
+                                    << "commonFolderFileTypesCommand";
   }
   void settingsLabelsOpenTheSettingsOnTheirTab() {
     QFETCH(QString, shortcut);
     QFETCH(QString, settings);
     QFETCH(QString, fileTypes);
-    QVERIFY(clickVisible(form->FileBtn));
+    QVERIFY(clickVisible(form->fileCleaningButton));
     QVERIFY(clickVisible(label(shortcut)));
     events.clear();
     QVERIFY(clickVisible(label(settings)));
@@ -295,33 +296,28 @@ class MainFormTest : public QObject {
   }
 
   void hoverTextsOfTheDescriptionBox() {
-    QVERIFY(clickVisible(form->FileBtn));
-    form->InfoNote->setCurrentIndex(1);
-    ActionLabel* back = label(QStringLiteral("ActLabel7"));
+    QVERIFY(clickVisible(form->fileCleaningButton));
+    form->infoPages->setCurrentIndex(1);
+    ActionLabel* back = label(QStringLiteral("partitionBackCommand"));
     hover(back);
     QVERIFY(back->font().bold());
-    QCOMPARE(form->Label7->text(), QStringLiteral("Norvane磁盘清理"));
+    QCOMPARE(form->descriptionLabel->text(), QStringLiteral("Norvane磁盘清理"));
     unhover(back);
     QVERIFY(!back->font().bold());
 
-    ActionLabel* myComputer = label(QStringLiteral("ActLabel2"));
+    ActionLabel* myComputer = label(QStringLiteral("myComputerShortcut"));
     hover(myComputer);
-    QCOMPARE(form->Label7->text(), QStringLiteral("清理硬盘所有分区"));
+    QCOMPARE(form->descriptionLabel->text(), QStringLiteral("清理硬盘所有分区"));
     unhover(myComputer);
     QVERIFY(!myComputer->font().bold());
-    QCOMPARE(form->Label7->text(), QStringLiteral("清理硬盘所有分区"));
+    QCOMPARE(form->descriptionLabel->text(), QStringLiteral("清理硬盘所有分区"));
 
-    hover(label(QStringLiteral("ActLabel5")));
-    QCOMPARE(form->Label7->text(), QStringLiteral("重新启动删除文件"));
+    hover(label(QStringLiteral("restartDeleteShortcut")));
+    QCOMPARE(form->descriptionLabel->text(), QStringLiteral("重新启动删除文件"));
   }
 
   void allPageActionLabelsShareTheHoverLook() {
-    QStringList names;
-    for (int i = 2; i <= 5; ++i) names << QStringLiteral("ActLabel%1").arg(i);
-    for (int i = 35; i <= 38; ++i) names << QStringLiteral("ActLabel%1").arg(i);
-    names << QStringLiteral("ActLabel23") << QStringLiteral("ActLabel24");
-    for (int i = 7; i <= 22; ++i) names << QStringLiteral("ActLabel%1").arg(i);
-    for (int i = 28; i <= 34; ++i) names << QStringLiteral("ActLabel%1").arg(i);
+    const QStringList& names = MainWindow::pageCommandNames();
     QCOMPARE(names.size(), 33);
     for (const QString& name : names) {
       ActionLabel* l = label(name);
@@ -329,7 +325,7 @@ class MainFormTest : public QObject {
       hover(l);
       QVERIFY2(l->font().bold(), qPrintable(name));
       const QString expected = l->hint().isEmpty() ? QStringLiteral("Norvane磁盘清理") : l->hint();
-      QCOMPARE(form->Label7->text(), expected);
+      QCOMPARE(form->descriptionLabel->text(), expected);
       QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(name));
       unhover(l);
       QVERIFY2(!l->font().bold(), qPrintable(name));
@@ -340,8 +336,8 @@ class MainFormTest : public QObject {
     const QStringList captions = {QStringLiteral("开始扫描"), QStringLiteral("开始扫描"),
                                   QStringLiteral("开始扫描"), QStringLiteral("添加文件")};
     for (int i = 0; i < 4; ++i) {
-      QCOMPARE(label(QStringLiteral("ActLabel%1").arg(2 + i))->tag(), i + 1);
-      ActionLabel* start = label(QStringLiteral("ActLabel%1").arg(35 + i));
+      QCOMPARE(form->startPage->shortcuts[i]->tag(), i + 1);
+      ActionLabel* start = form->startPage->startCommands[i];
       QCOMPARE(start->tag(), i + 1);
       QCOMPARE(start->text(), captions[i]);
     }
@@ -349,9 +345,11 @@ class MainFormTest : public QObject {
 
   void functionButtonsAndBottomLinksHover() {
     for (QWidget* w :
-         {static_cast<QWidget*>(form->FileBtn), static_cast<QWidget*>(form->RegBtn),
-          static_cast<QWidget*>(form->SoftBtn), static_cast<QWidget*>(form->ActLabel6),
-          static_cast<QWidget*>(form->ActLabel39), static_cast<QWidget*>(form->ActLabel40)}) {
+         {static_cast<QWidget*>(form->fileCleaningButton),
+          static_cast<QWidget*>(form->folderStatsButton),
+          static_cast<QWidget*>(form->uninstallButton), static_cast<QWidget*>(form->aboutButton),
+          static_cast<QWidget*>(form->onlineUpdateLink),
+          static_cast<QWidget*>(form->makerSiteLink)}) {
       hover(w);
       QVERIFY2(w->font().bold() && w->font().underline(), qPrintable(w->objectName()));
       unhover(w);
@@ -360,8 +358,8 @@ class MainFormTest : public QObject {
   }
 
   void aboutLinksUnderlineAndOpen() {
-    for (const char* name :
-         {"ActLabel42", "ActLabel43", "ActLabel45", "ActLabel46", "ActLabel47", "ActLabel48"}) {
+    for (const char* name : {"webSiteLink", "mailLink", "shredderLink", "registryCleanerLink",
+                             "startupManagerLink", "privacyLink"}) {
       ActionLabel* l = label(QString::fromLatin1(name));
       hover(l);
       QVERIFY2(l->font().underline(), name);
@@ -369,44 +367,44 @@ class MainFormTest : public QObject {
       QVERIFY2(!l->font().underline(), name);
       QVERIFY2(!l->linkTarget().isEmpty(), name);
     }
-    QVERIFY(clickVisible(label(QStringLiteral("ActLabel42"))));
-    QVERIFY(clickVisible(label(QStringLiteral("ActLabel43"))));
-    QVERIFY(clickVisible(form->ActLabel40));
+    QVERIFY(clickVisible(label(QStringLiteral("webSiteLink"))));
+    QVERIFY(clickVisible(label(QStringLiteral("mailLink"))));
+    QVERIFY(clickVisible(form->makerSiteLink));
     QCOMPARE(events, (QStringList{QStringLiteral("open:") + kMakerWebSite,
                                   QStringLiteral("open:mailto:") + kMakerMail,
                                   QStringLiteral("open:") + kMakerWebSite}));
   }
 
   void onlineUpdateOpensTheSiteAfterItsWindow() {
-    QVERIFY(clickVisible(form->ActLabel39));
+    QVERIFY(clickVisible(form->onlineUpdateLink));
     QCOMPARE(events,
              (QStringList{QStringLiteral("update"), QStringLiteral("open:") + kMakerWebSite}));
   }
 
   void dragStripMovesOnAnyButton() {
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-      QTest::mousePress(form->Label1, button, Qt::NoModifier, QPoint(300, 10));
-    QCOMPARE(events, QStringList(3, QStringLiteral("move:MainForm")));
+      QTest::mousePress(form->dragStrip, button, Qt::NoModifier, QPoint(300, 10));
+    QCOMPARE(events, QStringList(3, QStringLiteral("move:MainWindow")));
   }
 
   void windowButtons() {
-    QTest::mouseClick(form->ToolButton2, Qt::LeftButton);
+    QTest::mouseClick(form->minimiseButton, Qt::LeftButton);
     QVERIFY(form->windowState().testFlag(Qt::WindowMinimized));
     form->showNormal();
-    QTest::mouseClick(form->ToolButton1, Qt::LeftButton);
+    QTest::mouseClick(form->closeButton, Qt::LeftButton);
     QVERIFY(!form->isVisible());
   }
 
   void trimTimerRunsOnlyOnTheNtFamily() {
-    QVERIFY(form->Timer1->isActive());
-    form->Timer1->setInterval(10);
+    QVERIFY(form->memoryTrimTimer->isActive());
+    form->memoryTrimTimer->setInterval(10);
     QTRY_VERIFY(fakes.system->trims >= 2);
 
     form.reset();
     fakes.system->nt = false;
     fakes.system->trims = 0;
     createForm();
-    QVERIFY(!form->Timer1->isActive());
+    QVERIFY(!form->memoryTrimTimer->isActive());
     QTest::qWait(50);
     QCOMPARE(fakes.system->trims, 0);
   }
@@ -423,19 +421,19 @@ class MainFormTest : public QObject {
   }
 
   void aFailingCommandIsReportedAndTheWindowGoesOn() {
-    QVERIFY(clickVisible(form->FileBtn));
+    QVERIFY(clickVisible(form->fileCleaningButton));
     fakes.trash->onQuery = [] { throw NorvaneError("回收站坏了"); };
-    QVERIFY(clickVisible(label(QStringLiteral("Label12"))));
+    QVERIFY(clickVisible(label(QStringLiteral("recycleBinLabel"))));
     QCOMPARE(int(prompts->asked().size()), 1);
     const AskedPrompt& box = prompts->last();
     QCOMPARE(box.text, QStringLiteral("回收站坏了."));
     QCOMPARE(box.caption, QStringLiteral("Norvane磁盘清理"));
     QCOMPARE(box.icon, PromptIcon::Error);
     QCOMPARE(box.buttons, PromptButtons::Ok);
-    QCOMPARE(label(QStringLiteral("Label12"))->text(), QStringLiteral("获取回收站信息"));
+    QCOMPARE(label(QStringLiteral("recycleBinLabel"))->text(), QStringLiteral("获取回收站信息"));
     // The window still answers.
-    QVERIFY(clickVisible(form->RegBtn));
-    QCOMPARE(form->PageNote->currentIndex(), 1);
+    QVERIFY(clickVisible(form->folderStatsButton));
+    QCOMPARE(form->functionPages->currentIndex(), 1);
   }
 
   void aFailureWhileStartingIsReportedAndTheWindowStillOpens() {
@@ -444,18 +442,20 @@ class MainFormTest : public QObject {
     createForm();
     QCOMPARE(int(prompts->asked().size()), 1);
     QVERIFY(prompts->last().text.startsWith(QStringLiteral("System Error.  Code: 5.")));
-    QCOMPARE(form->PageNote->currentIndex(), int(TMainForm::kAboutPage));
+    QCOMPARE(form->functionPages->currentIndex(), int(MainWindow::kAboutPage));
   }
 
  private:
   void FileBtnHoverAll() {
     for (QWidget* w :
-         {static_cast<QWidget*>(form->FileBtn), static_cast<QWidget*>(form->RegBtn),
-          static_cast<QWidget*>(form->SoftBtn), static_cast<QWidget*>(form->ActLabel6),
-          static_cast<QWidget*>(form->ActLabel39), static_cast<QWidget*>(form->ActLabel40)})
+         {static_cast<QWidget*>(form->fileCleaningButton),
+          static_cast<QWidget*>(form->folderStatsButton),
+          static_cast<QWidget*>(form->uninstallButton), static_cast<QWidget*>(form->aboutButton),
+          static_cast<QWidget*>(form->onlineUpdateLink),
+          static_cast<QWidget*>(form->makerSiteLink)})
       hover(w);
   }
 };
 
-QTEST_MAIN(MainFormTest)
+QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

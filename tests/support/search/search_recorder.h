@@ -10,14 +10,14 @@ namespace norvane::test {
 struct SearchRecorder {
   std::vector<std::string> log;
 
-  explicit SearchRecorder(TFindFile& f) {
-    f.OnSearchBegin = [this](TFindFile*) { log.push_back("begin"); };
-    f.OnSearchFinish = [this](TFindFile*) { log.push_back("finish"); };
-    f.OnSearchAbort = [this](TFindFile*) { log.push_back("abort"); };
-    f.OnFolderChange = [this](TFindFile*, const std::string& folder, TFolderIgnore&) {
+  explicit SearchRecorder(FindFile& f) {
+    f.OnSearchBegin = [this](FindFile*) { log.push_back("begin"); };
+    f.OnSearchFinish = [this](FindFile*) { log.push_back("finish"); };
+    f.OnSearchAbort = [this](FindFile*) { log.push_back("abort"); };
+    f.OnFolderChange = [this](FindFile*, const std::string& folder, FolderIgnore&) {
       log.push_back("folder " + folder);
     };
-    f.OnFileMatch = [this](TFindFile*, const std::string& folder, const TSearchRec& rec) {
+    f.OnFileMatch = [this](FindFile*, const std::string& folder, const SearchRecord& rec) {
       log.push_back("match " + folder + rec.Name);
     };
   }

@@ -1,10 +1,10 @@
-#include "core/search/persistent.h"
+#include "core/search/assignable.h"
 
 #include "platform/errors.h"
 
 namespace norvane {
 
-void TPersistent::Assign(const TPersistent* Source) {
+void Assignable::Assign(const Assignable* Source) {
   std::string from = Source ? Source->ClassName() : "nil";
   throw NorvaneError("Cannot assign a " + from + " to a " + ClassName());
 }

@@ -1,11 +1,11 @@
-#include "core/search/target_search.h"
+#include "core/search/search_snapshot.h"
 
 #include "core/search/list_rules.h"
 #include "core/search/path_parts.h"
 
 namespace norvane {
 
-TTargetSearch::TTargetSearch(const TSearchCriteria& criteria, const std::string& currentDirectory)
+SearchSnapshot::SearchSnapshot(const SearchCriteria& criteria, const std::string& currentDirectory)
     : TargetFolders(currentDirectory) {
   BuildTargets(criteria);
   Attribute.Assign(&criteria.Attribute());
@@ -15,21 +15,21 @@ TTargetSearch::TTargetSearch(const TSearchCriteria& criteria, const std::string&
   Content.Assign(&criteria.Content());
   // A content search never reports folders.
   if (!Content.Phrase().empty()) {
-    TFileAttributes attributes = Attribute.Attributes();
+    FileAttributes attributes = Attribute.Attributes();
     attributes.Exclude(ffDirectory);
     Attribute.SetAttributes(attributes);
   }
   for (std::size_t i = 0; i < TargetFolders.Count(); ++i) TargetFolders[i].prepareMasks();
 }
 
-void TTargetSearch::BuildTargets(const TSearchCriteria& criteria) {
-  const TFileCriteria& files = criteria.Files();
+void SearchSnapshot::BuildTargets(const SearchCriteria& criteria) {
+  const FileCriteria& files = criteria.Files();
   TargetFolders.ExcludedFiles = files.Excluded();
 
   for (const std::string& line : files.Included()) {
     std::string item = line;
     bool subfolders = ParseFolderPrefix(item, files.Subfolders());
-    TTargetFolder& target = TargetFolders.AddFolder(std::string(folderPart(item)));
+    TargetFolder& target = TargetFolders.AddFolder(std::string(folderPart(item)));
     std::string_view mask = namePart(item);
     target.FileMasks.emplace_back(mask.empty() ? std::string_view("*.*") : mask);
     target.Subfolders = subfolders;
@@ -37,12 +37,12 @@ void TTargetSearch::BuildTargets(const TSearchCriteria& criteria) {
     target.MaxLevel = files.MaxLevel();
   }
 
-  TStringList masks = SplitList(files.FileName());
+  StringList masks = SplitList(files.FileName());
   if (masks.empty()) masks.emplace_back("*.*");
 
   for (std::string item : SplitList(files.Location(), /*caseSensitive=*/true)) {
     bool subfolders = ParseFolderPrefix(item, files.Subfolders());
-    TTargetFolder& target = TargetFolders.AddFolder(item);
+    TargetFolder& target = TargetFolders.AddFolder(item);
     target.FileMasks.insert(target.FileMasks.end(), masks.begin(), masks.end());
     target.Subfolders = subfolders;
     target.MinLevel = files.MinLevel();
@@ -50,12 +50,12 @@ void TTargetSearch::BuildTargets(const TSearchCriteria& criteria) {
   }
 }
 
-bool TTargetSearch::Matches(const std::string& folder, const TSearchRec& entry,
-                            Directory* directory) const {
+bool SearchSnapshot::Matches(const std::string& folder, const SearchRecord& entry,
+                             Directory* directory) const {
   if (!Size.Matches(entry.Size)) return false;
   if (!Attribute.Matches(entry.Attr)) return false;
   if (!AttributeEx.Matches(entry.FindData.dwFileAttributes)) return false;
-  const TWin32FindData& data = entry.FindData;
+  const Win32FindData& data = entry.FindData;
   if (!TimeStamp.Matches(data.ftCreationTime, data.ftLastWriteTime, data.ftLastAccessTime)) {
     return false;
   }

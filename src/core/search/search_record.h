@@ -8,23 +8,23 @@
 namespace norvane {
 
 // The platform's raw find data of one entry.
-struct TWin32FindData {
+struct Win32FindData {
   std::uint32_t dwFileAttributes = 0;
-  TFileTime ftCreationTime = 0;
-  TFileTime ftLastAccessTime = 0;
-  TFileTime ftLastWriteTime = 0;
+  FileTime ftCreationTime = 0;
+  FileTime ftLastAccessTime = 0;
+  FileTime ftLastWriteTime = 0;
   std::uint32_t nFileSizeHigh = 0;
   std::uint32_t nFileSizeLow = 0;
   std::string cFileName;
   std::string cAlternateFileName;  // no short names on this platform: always empty
 };
 
-struct TSearchRec {
+struct SearchRecord {
   std::int32_t Time = 0;  // last write, local, as DOS date (high half) and time (low half)
   std::int64_t Size = 0;
   std::uint32_t Attr = 0;
   std::string Name;  // without path
-  TWin32FindData FindData;
+  Win32FindData FindData;
 };
 
 }  // namespace norvane
