@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
   MainWindow form(makeHostPlatform(), prompts);
   auto* fileList = new FileListDialog(form.platform().fileOps, form.platform().restartDelete,
                                       prompts, current, &form);
-  auto* scan = new JunkScan(form, *fileList, current);
+  JunkScan* scan = &form.createJunkScan(*fileList, current);
   form.show();
   form.fileCleaningButton->click();
   form.infoPages->setCurrentIndex(StartPage::kCommonFolders);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The layer rule: gui -> core -> platform, tools -> core -> platform. Core and platform never
-# include Qt or the GUI; core never includes a tool; platform never includes core.
+# include Qt or the GUI; core never includes a tool; platform never includes core; inside the
+# GUI, shell -> subsystem pages -> widgets.
 # Prints each offending line and fails when there is one.
 set -u
 src="${1:-$(dirname "$0")/../src}"
@@ -21,5 +22,11 @@ check platform '^\s*#\s*include\s*"gui/' 'includes the GUI'
 check core '^\s*#\s*include\s*"tools/' 'includes a tool'
 check platform '^\s*#\s*include\s*"(core|tools)/' 'includes a layer above it'
 check gui '^\s*#\s*include\s*"tools/' 'includes a tool'
+# Inside the GUI: widgets serve everyone; a subsystem's pages never reach into the shell,
+# which composes them.
+check gui/widgets '^\s*#\s*include\s*"gui/(shell|cleaning|stats|uninstall)/' 'includes a page'
+for subsystem in cleaning stats uninstall; do
+  check "gui/$subsystem" '^\s*#\s*include\s*"gui/shell/' 'includes the shell'
+done
 [ $status -eq 0 ] && echo "layer rules hold"
 exit $status

@@ -2,7 +2,7 @@
 // The small add dialog: a description and a file type ("增加文件类型"), or, retitled and with
 // its browse button shown, a folder and its description ("增加文件夹"). Created for one use and
 // shown modally; OK hands back the two texts as typed.
-#include "gui/shell/dialog_frame.h"
+#include "gui/widgets/dialog_frame.h"
 
 class QPushButton;
 

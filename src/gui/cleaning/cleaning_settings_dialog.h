@@ -9,8 +9,8 @@
 #include <string>
 
 #include "core/cleaning/cleaning_settings.h"
-#include "gui/shell/dialog_frame.h"
-#include "gui/shell/error_report.h"
+#include "gui/widgets/dialog_frame.h"
+#include "gui/widgets/error_report.h"
 #include "gui/widgets/image_list.h"
 
 class QCheckBox;

@@ -7,15 +7,14 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
-#include <cerrno>
 
+#include "core/cleaning/found_file_deletion.h"
 #include "core/shared/size_text.h"
 #include "core/shared/time_slice.h"
 #include "gui/cleaning/found_file_model.h"
 #include "gui/widgets/action_label.h"
 #include "gui/widgets/page_commands.h"
 #include "gui/widgets/prompts.h"
-#include "platform/errors.h"
 
 namespace norvane {
 
@@ -137,7 +136,7 @@ void FileListDialog::deleteFiles(bool all) {
   } runEnd{this};
 
   using Status = FoundFileModel::Status;
-  const bool restartDelete = settings_ ? settings_().options.deleteAtRestart : false;
+  const bool deleteAtRestart = settings_ ? settings_().options.deleteAtRestart : false;
   model_->publishPending();
   const int count = model_->size();
   deletionProgress->setRange(0, all ? count : kCheckedRunMaximum);
@@ -155,38 +154,17 @@ void FileListDialog::deleteFiles(bool all) {
       if (model_->generation() != generation) break;
     }
     const std::string path = model_->path(row);
-    if (!fileOps_->fileExists(path)) {
-      model_->setStatus(row, Status::Missing);
+    if (!all && !model_->isChecked(row)) {
+      // Left alone, but still marked when it is gone.
+      if (!fileOps_->fileExists(path)) model_->setStatus(row, Status::Missing);
       continue;
     }
-    if (!all && !model_->isChecked(row)) continue;
-
-    std::int64_t size = 0;
-    const int sizeError = fileOps_->fileSize(path, size);
-    if (sizeError == ENOENT || sizeError == ENOTDIR) {
-      // Gone since the presence test: a missing file for this row, not the end of the run.
-      model_->setStatus(row, Status::Missing);
-      continue;
-    }
-    if (sizeError != 0) raiseOSError(sizeError);
-    currentFileBytes = size;
-
-    const DeleteOutcome outcome = fileOps_->deleteFile(path);
-    if (outcome.deleted()) {
-      freedBytes += currentFileBytes;
-      model_->setStatus(row, Status::Deleted);
-    } else if (outcome.status == DeleteStatus::NotFound ||
-               outcome.status == DeleteStatus::IsDirectory) {
-      // Gone, or replaced by a folder, since the presence test: nothing is there to delete
-      // now or at the next start.
-      model_->setStatus(row, Status::Missing);
-    } else if (restartDelete) {
-      // A refused registration is a failure, not a file that will go at the next start.
-      model_->setStatus(
-          row, restartDelete_->DeleteOnRestart(path) ? Status::RestartDelete : Status::Failed);
-    } else {
-      model_->setStatus(row, Status::Failed);
-    }
+    const FoundFileDeletion deletion =
+        deleteFoundFile(*fileOps_, *restartDelete_, path, deleteAtRestart);
+    model_->setStatus(row, deletion.status);
+    if (!deletion.attempted) continue;
+    currentFileBytes = deletion.fileBytes;
+    freedBytes += deletion.freedBytes;
     deletionProgress->setValue(
         std::min(deletionProgress->value() + 1, deletionProgress->maximum()));
   }

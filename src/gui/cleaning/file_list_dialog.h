@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "core/cleaning/cleaning_settings.h"
-#include "gui/shell/dialog_frame.h"
-#include "gui/shell/error_report.h"
+#include "gui/widgets/dialog_frame.h"
+#include "gui/widgets/error_report.h"
 #include "gui/widgets/image_list.h"
 #include "platform/file_ops.h"
 #include "platform/restart_delete.h"

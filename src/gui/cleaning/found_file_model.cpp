@@ -5,15 +5,12 @@
 #include <QLocale>
 #include <QTime>
 #include <algorithm>
-#include <cstring>
 
 #include "core/shared/size_text.h"
 
 namespace norvane {
 
 namespace {
-
-constexpr std::size_t kBlockSize = 64 * 1024;
 
 const char* const kHeaders[FoundFileModel::kColumnCount] = {"文件", "位置", "大小", "修改时间"};
 
@@ -40,45 +37,9 @@ FoundFileModel::FoundFileModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 FoundFileModel::~FoundFileModel() = default;
 
-const char* FoundFileModel::store(std::string_view text) {
-  if (text.empty()) return "";
-  if (text.size() > blockLeft_) {
-    const std::size_t size = std::max(kBlockSize, text.size());
-    blocks_.push_back(std::make_unique<char[]>(size));
-    blockBytes_ += size;
-    blockFree_ = blocks_.back().get();
-    blockLeft_ = size;
-  }
-  char* copy = blockFree_;
-  std::memcpy(copy, text.data(), text.size());
-  blockFree_ += text.size();
-  blockLeft_ -= text.size();
-  return copy;
-}
-
-std::uint32_t FoundFileModel::intern(std::string_view folder) {
-  // Matches come folder by folder: most rows share the previous row's folder.
-  if (lastFolder_ < folders_.size() && folders_[lastFolder_].view() == folder) return lastFolder_;
-  const auto found = folderIndex_.find(folder);
-  if (found != folderIndex_.end()) return lastFolder_ = found->second;
-  const Text text{store(folder), folder.size()};
-  const auto index = static_cast<std::uint32_t>(folders_.size());
-  folders_.push_back(text);
-  folderIndex_.emplace(text.view(), index);
-  return lastFolder_ = index;
-}
-
 void FoundFileModel::append(std::string_view folder, std::string_view name, std::int64_t size,
                             std::int32_t dosTime) {
-  Row row{};
-  row.size = size;
-  row.folder = intern(folder);
-  row.name = store(name);
-  row.nameLength = static_cast<std::uint32_t>(name.size());
-  row.time = dosTime;
-  row.status = Status::None;
-  row.checked = false;
-  rows_.push_back(row);
+  store_.append(folder, name, size, dosTime);
   schedulePublish();
 }
 
@@ -108,34 +69,11 @@ void FoundFileModel::publishPending() {
 
 void FoundFileModel::clear() {
   beginResetModel();
-  // Swapped out rather than cleared, so the memory goes back too.
-  std::vector<Row>().swap(rows_);
-  std::vector<Text>().swap(folders_);
-  std::unordered_map<std::string_view, std::uint32_t>().swap(folderIndex_);
-  lastFolder_ = UINT32_MAX;
-  std::vector<std::unique_ptr<char[]>>().swap(blocks_);
-  blockBytes_ = 0;
-  blockFree_ = nullptr;
-  blockLeft_ = 0;
+  store_.clear();
   published_ = 0;
   changedFirst_ = changedLast_ = -1;
   ++generation_;
   endResetModel();
-}
-
-std::string_view FoundFileModel::name(int row) const {
-  const Row& r = rows_[static_cast<std::size_t>(row)];
-  return {r.name, r.nameLength};
-}
-
-std::string_view FoundFileModel::folder(int row) const {
-  return folders_[rows_[static_cast<std::size_t>(row)].folder].view();
-}
-
-std::string FoundFileModel::path(int row) const {
-  std::string result(folder(row));
-  result += name(row);
-  return result;
 }
 
 void FoundFileModel::markChanged(int first, int last) {
@@ -145,32 +83,23 @@ void FoundFileModel::markChanged(int first, int last) {
 }
 
 void FoundFileModel::setStatus(int row, Status status) {
-  rows_[static_cast<std::size_t>(row)].status = status;
+  store_.setStatus(row, status);
   markChanged(row, row);
 }
 
 void FoundFileModel::setChecked(int row, bool checked) {
-  rows_[static_cast<std::size_t>(row)].checked = checked;
+  store_.setChecked(row, checked);
   markChanged(row, row);
 }
 
 void FoundFileModel::checkAll() {
-  for (Row& r : rows_) r.checked = true;
-  if (!rows_.empty()) markChanged(0, size() - 1);
+  store_.checkAll();
+  if (size() > 0) markChanged(0, size() - 1);
 }
 
 void FoundFileModel::invertChecks() {
-  for (Row& r : rows_) r.checked = !r.checked;
-  if (!rows_.empty()) markChanged(0, size() - 1);
-}
-
-std::size_t FoundFileModel::memoryBytes() const {
-  // A hash node holds the key, the value, the link and the cached hash.
-  constexpr std::size_t kNodeBytes = sizeof(std::string_view) + sizeof(std::uint32_t) +
-                                     2 * sizeof(void*) + sizeof(std::size_t);
-  return rows_.capacity() * sizeof(Row) + folders_.capacity() * sizeof(Text) + blockBytes_ +
-         blocks_.capacity() * sizeof(blocks_[0]) + folderIndex_.size() * kNodeBytes +
-         folderIndex_.bucket_count() * sizeof(void*);
+  store_.invertChecks();
+  if (size() > 0) markChanged(0, size() - 1);
 }
 
 QString FoundFileModel::statusText(Status status) {

@@ -1,16 +1,14 @@
 #pragma once
-// The rows of the file list, one per found file, kept compactly: names and folders live in a
-// shared text arena, each folder once; size, time, status and check mark sit in a fixed
-// 32-byte record. Texts are formatted only when a view asks for them. Rows that arrive quickly
-// (during a scan) reach the views in batches: one insert notice per event-loop turn.
+// The file list's table model over the found-file store. Texts are formatted only when a view
+// asks for them. Rows that arrive quickly (during a scan) reach the views in batches: one
+// insert notice per event-loop turn.
 #include <QAbstractTableModel>
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <vector>
+
+#include "core/cleaning/found_file_store.h"
 
 namespace norvane {
 
@@ -20,7 +18,7 @@ class FoundFileModel : public QAbstractTableModel {
  public:
   enum Column { kFileColumn = 0, kFolderColumn, kSizeColumn, kTimeColumn, kColumnCount };
   // What the fourth column shows: the time, or the outcome of a deletion attempt.
-  enum class Status : std::uint8_t { None, Missing, Deleted, RestartDelete, Failed };
+  using Status = FoundFileStatus;
 
   explicit FoundFileModel(QObject* parent = nullptr);
   ~FoundFileModel() override;
@@ -37,21 +35,22 @@ class FoundFileModel : public QAbstractTableModel {
   std::uint64_t generation() const { return generation_; }
 
   // All rows held, also those the views have not been told about yet.
-  int size() const { return static_cast<int>(rows_.size()); }
-  std::string_view name(int row) const;
-  std::string_view folder(int row) const;
-  std::string path(int row) const;
-  std::int64_t fileSize(int row) const { return rows_[static_cast<std::size_t>(row)].size; }
-  std::int32_t dosTime(int row) const { return rows_[static_cast<std::size_t>(row)].time; }
-  Status status(int row) const { return rows_[static_cast<std::size_t>(row)].status; }
+  const FoundFileStore& rows() const { return store_; }
+  int size() const { return store_.size(); }
+  std::string_view name(int row) const { return store_.name(row); }
+  std::string_view folder(int row) const { return store_.folder(row); }
+  std::string path(int row) const { return store_.path(row); }
+  std::int64_t fileSize(int row) const { return store_.fileSize(row); }
+  std::int32_t dosTime(int row) const { return store_.dosTime(row); }
+  Status status(int row) const { return store_.status(row); }
   void setStatus(int row, Status status);
-  bool isChecked(int row) const { return rows_[static_cast<std::size_t>(row)].checked; }
+  bool isChecked(int row) const { return store_.isChecked(row); }
   void setChecked(int row, bool checked);
   void checkAll();
   void invertChecks();
 
   // Bytes held for the rows, folders and texts (the model's own, not the views').
-  std::size_t memoryBytes() const;
+  std::size_t memoryBytes() const { return store_.memoryBytes(); }
 
   static QString statusText(Status status);
   // A packed local DOS date-time as the user's locale writes it: short date, then the long
@@ -67,36 +66,10 @@ class FoundFileModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
 
  private:
-  struct Row {
-    std::int64_t size;
-    const char* name;
-    std::uint32_t nameLength;
-    std::uint32_t folder;  // index into folders_
-    std::int32_t time;
-    Status status;
-    bool checked;
-  };
-  struct Text {
-    const char* data;
-    std::size_t length;
-    std::string_view view() const { return {data, length}; }
-  };
-
-  // Copies `text` into the arena; the copy never moves.
-  const char* store(std::string_view text);
-  std::uint32_t intern(std::string_view folder);
   void schedulePublish();
   void markChanged(int first, int last);
 
-  std::vector<Row> rows_;
-  std::vector<Text> folders_;
-  std::unordered_map<std::string_view, std::uint32_t> folderIndex_;
-  std::uint32_t lastFolder_ = UINT32_MAX;
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  std::size_t blockBytes_ = 0;  // sum of the blocks' sizes
-  char* blockFree_ = nullptr;
-  std::size_t blockLeft_ = 0;
-
+  FoundFileStore store_;
   int published_ = 0;  // rows the views know of
   int changedFirst_ = -1;
   int changedLast_ = -1;

@@ -1,15 +1,12 @@
 #include "gui/cleaning/scan_target_lists.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
 
 #include "core/cleaning/target_rows.h"
+#include "core/shared/drive_helpers.h"
 #include "gui/cleaning/add_entry_dialog.h"
 #include "gui/cleaning/scan_target_page.h"
-#include "gui/shell/main_window.h"
-#include "gui/shell/start_page.h"
-#include "gui/widgets/action_label.h"
+#include "gui/widgets/image_list.h"
 #include "gui/widgets/labeled_edit.h"
 
 namespace norvane {
@@ -33,82 +30,96 @@ class UpdatesHeld {
   QWidget* w_;
 };
 
+// The captions of the checked rows, in list order.
+std::vector<std::string> checkedCaptions(const QTreeWidget* list) {
+  std::vector<std::string> captions;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* row = list->topLevelItem(i);
+    if (row->checkState(0) == Qt::Checked) captions.push_back(row->text(0).toStdString());
+  }
+  return captions;
+}
+
 }  // namespace
 
-ScanTargets::ScanTargets(MainWindow& form) : QObject(&form), form_(form) {
-  setObjectName(QStringLiteral("ScanTargets"));
-  StartPage* start = form.startPage;
-  partitionList = start->partitionPage->targetList;
-  tempFolderList = start->tempFolderPage->targetList;
-  commonFolderList = start->commonFolderPage->targetList;
-
-  MainWindowHooks& hooks = form.hooks();
-  if (!hooks.refreshInfoPage) hooks.refreshInfoPage = [this](int page) { refreshPage(page); };
-  if (!hooks.fillPartitionList)
-    hooks.fillPartitionList = [this](QTreeWidget* list) { fillPartitionList(list); };
-  form.bindClick(start->commonFolderPage->addFolderCommand,
-                 [this](QObject* sender) { addFolder(sender); });
+ScanTargetLists::ScanTargetLists(ScanTargetPage& partitions, ScanTargetPage& tempFolders,
+                                 ScanTargetPage& commonFolders, Platform platform, Prompts& prompts,
+                                 const ImageList& images, QWidget* dialogOwner)
+    : QObject(dialogOwner),
+      partitionList(partitions.targetList),
+      tempFolderList(tempFolders.targetList),
+      commonFolderList(commonFolders.targetList),
+      platform_(std::move(platform)),
+      prompts_(prompts),
+      images_(images),
+      dialogOwner_(dialogOwner) {
+  setObjectName(QStringLiteral("scanTargetLists"));
 }
 
-void ScanTargets::refreshPage(int page) {
-  switch (page) {
-    case StartPage::kMyComputer:
-      fillPartitionList(partitionList);
-      break;
-    case StartPage::kTempFolders:
-      rebuildTempFolderList();
-      break;
-    case StartPage::kCommonFolders:
-      rebuildCommonFolderList();
-      break;
-    default:
-      break;
-  }
-}
-
-void ScanTargets::fillPartitionList(QTreeWidget* list) {
+void ScanTargetLists::fillPartitionList(QTreeWidget* list) {
   if (list == nullptr) return;
   // Read the drives before the list is touched: a failure leaves the old rows.
-  const std::vector<PartitionRow> rows = partitionRows(*form_.platform().volumes);
+  const std::vector<PartitionRow> rows = partitionRows(*platform_.volumes);
   UpdatesHeld held(list);
   list->clear();
   for (const PartitionRow& row : rows) {
     auto* item = new QTreeWidgetItem(list, {qs(row.caption), qs(row.total), qs(row.free)});
     item->setData(0, Qt::UserRole, row.driveNumber);
     item->setCheckState(0, Qt::Checked);
-    item->setIcon(0, form_.imageList.icon(kPartitionIcon));
+    item->setIcon(0, images_.icon(kPartitionIcon));
   }
 }
 
-void ScanTargets::appendFolderRow(QTreeWidget* list, const QString& folder,
-                                  const QString& description) {
+void ScanTargetLists::appendFolderRow(QTreeWidget* list, const QString& folder,
+                                      const QString& description) {
   auto* item = new QTreeWidgetItem(list, {folder, description});
-  item->setIcon(0, form_.imageList.icon(kFolderIcon));
+  item->setIcon(0, images_.icon(kFolderIcon));
   item->setCheckState(0, Qt::Checked);
 }
 
-void ScanTargets::rebuildTempFolderList() {
-  const std::vector<FolderRow> rows = tempFolderRows(*form_.platform().shellFolders);
+void ScanTargetLists::rebuildTempFolderList() {
+  const std::vector<FolderRow> rows = tempFolderRows(*platform_.shellFolders);
   UpdatesHeld held(tempFolderList);
   tempFolderList->clear();
   for (const FolderRow& row : rows)
     appendFolderRow(tempFolderList, qs(row.folder), qs(row.description));
 }
 
-void ScanTargets::rebuildCommonFolderList() {
-  const std::vector<FolderRow> rows = commonFolderRows(*form_.platform().shellFolders);
+void ScanTargetLists::rebuildCommonFolderList() {
+  const std::vector<FolderRow> rows = commonFolderRows(*platform_.shellFolders);
   UpdatesHeld held(commonFolderList);
   commonFolderList->clear();
   for (const FolderRow& row : rows)
     appendFolderRow(commonFolderList, qs(row.folder), qs(row.description));
 }
 
-void ScanTargets::addFolder(QObject*) {
-  AddEntryDialog dialog(form_.prompts(), &form_);
+void ScanTargetLists::addFolder() {
+  AddEntryDialog dialog(prompts_, dialogOwner_);
   dialog.setUpForFolder();
   if (dialog.exec() != QDialog::Accepted) return;
   // Taken as typed: not trimmed, not checked for existence or duplicates.
   appendFolderRow(commonFolderList, dialog.upperEdit->text(), dialog.lowerEdit->text());
+}
+
+std::vector<std::string> ScanTargetLists::checkedPartitionRoots() const {
+  Volumes& volumes = *platform_.volumes;
+  std::vector<std::string> roots;
+  for (int i = 0; i < partitionList->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* row = partitionList->topLevelItem(i);
+    if (row->checkState(0) != Qt::Checked) continue;
+    // Drive number 1 is A.
+    const char letter = static_cast<char>(row->data(0, Qt::UserRole).toInt() + 'A' - 1);
+    roots.push_back(DriveRootPath(volumes, letter));
+  }
+  return roots;
+}
+
+std::vector<std::string> ScanTargetLists::checkedTempFolders() const {
+  return checkedCaptions(tempFolderList);
+}
+
+std::vector<std::string> ScanTargetLists::checkedCommonFolders() const {
+  return checkedCaptions(commonFolderList);
 }
 
 }  // namespace norvane

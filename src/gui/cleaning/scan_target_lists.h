@@ -1,32 +1,44 @@
 #pragma once
 // The three target lists of the information area ("我的电脑", "临时文件夹", "常用文件夹"):
-// rebuilt with every row checked each time their page is entered, and "增加文件夹". Installs
-// itself as the main window's page refresh and partition-list filler unless those hooks are
-// already set.
+// rebuilt with every row checked each time their page is entered, what the user checked in
+// them, and "增加文件夹".
 #include <QObject>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
 
 class QTreeWidget;
+class QWidget;
 
 namespace norvane {
 
-class MainWindow;
+class ImageList;
+class Prompts;
+class ScanTargetPage;
 
-class ScanTargets : public QObject {
+class ScanTargetLists : public QObject {
   Q_OBJECT
 
  public:
-  explicit ScanTargets(MainWindow& form);
+  // `prompts` and `images` must outlive the lists; `dialogOwner` owns the add dialog.
+  ScanTargetLists(ScanTargetPage& partitions, ScanTargetPage& tempFolders,
+                  ScanTargetPage& commonFolders, Platform platform, Prompts& prompts,
+                  const ImageList& images, QWidget* dialogOwner);
 
   // Clears `list` and adds one checked row per fixed partition, its drive number as item data
   // (Qt::UserRole of column 0).
   void fillPartitionList(QTreeWidget* list);
   void rebuildTempFolderList();
   void rebuildCommonFolderList();
-  // What entering information page `page` refreshes (pages 1 to 3; others nothing).
-  void refreshPage(int page);
 
   // "增加文件夹": asks for a folder and a description and appends them as a checked row.
-  void addFolder(QObject* sender);
+  void addFolder();
+
+  // The checked rows as scan targets: the partitions' root paths, the folders' captions.
+  std::vector<std::string> checkedPartitionRoots() const;
+  std::vector<std::string> checkedTempFolders() const;
+  std::vector<std::string> checkedCommonFolders() const;
 
   QTreeWidget* partitionList = nullptr;
   QTreeWidget* tempFolderList = nullptr;
@@ -35,7 +47,10 @@ class ScanTargets : public QObject {
  private:
   void appendFolderRow(QTreeWidget* list, const QString& folder, const QString& description);
 
-  MainWindow& form_;
+  Platform platform_;
+  Prompts& prompts_;
+  const ImageList& images_;
+  QWidget* dialogOwner_;
 };
 
 }  // namespace norvane

@@ -10,8 +10,13 @@
 #include <QUrl>
 
 #include "core/shared/size_text.h"
+#include "gui/cleaning/cleaning_settings_dialog.h"
+#include "gui/cleaning/junk_scan.h"
+#include "gui/cleaning/restart_page.h"
 #include "gui/cleaning/restart_queue_commands.h"
+#include "gui/cleaning/scan_progress_page.h"
 #include "gui/cleaning/scan_target_lists.h"
+#include "gui/cleaning/scan_target_page.h"
 #include "gui/shell/about_page.h"
 #include "gui/shell/disk_panel.h"
 #include "gui/shell/maker.h"
@@ -41,12 +46,12 @@ void setColour(QWidget* w, const QColor& colour) {
 
 }  // namespace
 
-MainWindow::MainWindow(Platform platform, std::shared_ptr<Prompts> prompts, MainWindowHooks hooks,
+MainWindow::MainWindow(Platform platform, std::shared_ptr<Prompts> prompts, DesktopServices desktop,
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       platform_(std::move(platform)),
       prompts_(std::move(prompts)),
-      hooks_(std::move(hooks)),
+      desktop_(std::move(desktop)),
       errorReport_(prompts_, this) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(kMainWindowCaption);
@@ -54,8 +59,6 @@ MainWindow::MainWindow(Platform platform, std::shared_ptr<Prompts> prompts, Main
   buildFrame();
   buildPages();
   wireHandlers();
-  scanTargets = new ScanTargets(*this);
-  restartQueue = new RestartQueue(*this);
 
   memoryTrimTimer = new QTimer(this);
   memoryTrimTimer->setObjectName(QStringLiteral("memoryTrimTimer"));
@@ -214,6 +217,31 @@ void MainWindow::buildPages() {
   infoPageHeading = startPage->infoPageHeading;
   descriptionLabel = startPage->descriptionLabel;
   diskPanel = startPage->diskPanel;
+
+  scanTargetLists =
+      new ScanTargetLists(*startPage->partitionPage, *startPage->tempFolderPage,
+                          *startPage->commonFolderPage, platform_, *prompts_, imageList, this);
+  restartQueueCommands =
+      new RestartQueueCommands(*startPage->restartPage, platform_, *prompts_, *this);
+}
+
+JunkScan& MainWindow::createJunkScan(FileListDialog& fileList,
+                                     std::function<CleaningSettings()> settings) {
+  Q_ASSERT(junkScan == nullptr);
+  junkScan = new JunkScan(*scanTargetLists, *startPage->progressPage, fileList, platform_, prompts_,
+                          *this, std::move(settings));
+  bindClick(startPage->partitionPage->scanCommand,
+            [this](QObject*) { junkScan->scanPartitions(); });
+  bindClick(startPage->tempFolderPage->scanCommand,
+            [this](QObject*) { junkScan->scanTempFolders(); });
+  bindClick(startPage->commonFolderPage->scanCommand,
+            [this](QObject*) { junkScan->scanCommonFolders(); });
+  bindClick(startPage->progressPage->stopScanCommand, [this](QObject*) { junkScan->stopScan(); });
+  bindClick(startPage->progressPage->openFileListCommand,
+            [this](QObject*) { junkScan->showFileList(); });
+  connect(junkScan, &JunkScan::scanStarting, this,
+          [this] { infoPages->setCurrentIndex(StartPage::kScanResult); });
+  return *junkScan;
 }
 
 ActionLabel* MainWindow::label(const QString& name) const { return findChild<ActionLabel*>(name); }
@@ -259,20 +287,29 @@ void MainWindow::wireHandlers() {
 
   for (ActionLabel* shortcut : startPage->shortcuts)
     bindClick(shortcut, [this](QObject* s) { openInfoPage(s); });
-  for (const char* name : {"partitionBackCommand", "tempFolderBackCommand",
-                           "commonFolderBackCommand", "restartBackCommand", "scanBackCommand"})
-    bindClick(label(QString::fromLatin1(name)), [this](QObject* s) { showDiskInfo(s); });
-  for (const char* name :
-       {"partitionSettingsCommand", "tempFolderSettingsCommand", "commonFolderSettingsCommand"})
-    bindClick(label(QString::fromLatin1(name)), [this](QObject* s) { openOptionSettings(s); });
-  for (const char* name :
-       {"partitionFileTypesCommand", "tempFolderFileTypesCommand", "commonFolderFileTypesCommand"})
-    bindClick(label(QString::fromLatin1(name)), [this](QObject* s) { openFileTypeSettings(s); });
+  for (ActionLabel* start : startPage->startCommands)
+    bindClick(start, [this](QObject* s) { runStartCommand(s); });
+  for (ScanTargetPage* page :
+       {startPage->partitionPage, startPage->tempFolderPage, startPage->commonFolderPage}) {
+    bindClick(page->backCommand, [this](QObject* s) { showDiskInfo(s); });
+    bindClick(page->settingsCommand, [this](QObject* s) { openOptionSettings(s); });
+    bindClick(page->fileTypesCommand, [this](QObject* s) { openFileTypeSettings(s); });
+  }
+  bindClick(startPage->restartPage->restartBackCommand, [this](QObject* s) { showDiskInfo(s); });
+  bindClick(startPage->progressPage->scanBackCommand, [this](QObject* s) { showDiskInfo(s); });
+
+  bindClick(startPage->commonFolderPage->addFolderCommand,
+            [this](QObject*) { scanTargetLists->addFolder(); });
+  RestartPage* restart = startPage->restartPage;
+  bindClick(restart->addFileCommand, [this](QObject*) { restartQueueCommands->addFile(); });
+  bindClick(restart->removeFileCommand,
+            [this](QObject*) { restartQueueCommands->removeSelectedFile(); });
+  bindClick(restart->deleteAtRestartCommand,
+            [this](QObject*) { restartQueueCommands->deleteAtRestart(); });
 
   bindClick(onlineUpdateLink, [this](QObject* s) { openUpdateWindow(s); });
-  bindClick(label(QStringLiteral("recycleBinLabel")), [this](QObject* s) { showRecycleBin(s); });
-  bindClick(label(QStringLiteral("emptyRecycleBinCommand")),
-            [this](QObject* s) { emptyRecycleBinAndReport(s); });
+  bindClick(diskPanel->recycleBinLabel, [this](QObject*) { showRecycleBin(); });
+  bindClick(diskPanel->emptyRecycleBinCommand, [this](QObject* s) { emptyRecycleBinAndReport(s); });
 
   // Every label with a link target opens it through the same door.
   for (ActionLabel* link : findChildren<ActionLabel*>())
@@ -286,16 +323,10 @@ void MainWindow::wireHandlers() {
 }
 
 void MainWindow::openLink(const QString& target) {
-  if (hooks_.openLink)
-    hooks_.openLink(target);
+  if (desktop_.openLink)
+    desktop_.openLink(target);
   else
     QDesktopServices::openUrl(QUrl(target));
-}
-
-QString MainWindow::OpenDlgExecute() {
-  const QStringList files =
-      prompts_->openFiles(this, QStringLiteral("选择文件"), QStringLiteral("所有文件|*.*"), false);
-  return files.isEmpty() ? QString() : files.front();
 }
 
 void MainWindow::finishStartUp() {
@@ -318,9 +349,9 @@ void MainWindow::highlightFunctionButton(QObject* sender) { setLabelLook(sender,
 void MainWindow::unhighlightFunctionButton(QObject* sender) { setLabelLook(sender, true, false); }
 
 void MainWindow::functionPageChanged(QObject*) {
-  if (functionPages->currentIndex() == kStatsPage && hooks_.fillPartitionList)
-    hooks_.fillPartitionList(statsPage->countPartitionList);
-  const bool busy = hooks_.scanRunning && hooks_.scanRunning();
+  if (functionPages->currentIndex() == kStatsPage)
+    scanTargetLists->fillPartitionList(statsPage->countPartitionList);
+  const bool busy = junkScan != nullptr && junkScan->running();
   infoPages->setCurrentIndex(busy ? StartPage::kScanResult : StartPage::kDiskInfo);
 }
 
@@ -330,10 +361,15 @@ void MainWindow::infoPageChanged(QObject*) {
     case StartPage::kDiskInfo:
       showDiskSpace();
       break;
+    // Entering a target page rebuilds its list with every row checked.
     case StartPage::kMyComputer:
+      scanTargetLists->fillPartitionList(scanTargetLists->partitionList);
+      break;
     case StartPage::kTempFolders:
+      scanTargetLists->rebuildTempFolderList();
+      break;
     case StartPage::kCommonFolders:
-      if (hooks_.refreshInfoPage) hooks_.refreshInfoPage(page);
+      scanTargetLists->rebuildCommonFolderList();
       break;
     default:
       break;
@@ -346,14 +382,22 @@ void MainWindow::openInfoPage(QObject* sender) {
     infoPages->setCurrentIndex(shortcut->tag());
 }
 
+void MainWindow::runStartCommand(QObject* sender) {
+  auto* start = qobject_cast<ActionLabel*>(sender);
+  if (start == nullptr) return;
+  // Entering the page rebuilds its list; then the page's own first command runs.
+  infoPages->setCurrentIndex(start->tag());
+  if (ActionLabel* command = startPage->firstCommandOf(start->tag())) command->click();
+}
+
 void MainWindow::showDiskInfo(QObject*) { infoPages->setCurrentIndex(StartPage::kDiskInfo); }
 
 void MainWindow::openOptionSettings(QObject*) {
-  if (hooks_.showSettings) hooks_.showSettings(0);
+  emit settingsRequested(CleaningSettingsDialog::kOptionsPage);
 }
 
 void MainWindow::openFileTypeSettings(QObject*) {
-  if (hooks_.showSettings) hooks_.showSettings(1);
+  emit settingsRequested(CleaningSettingsDialog::kFileTypePage);
 }
 
 void MainWindow::highlightPageCommand(QObject* sender) {
@@ -378,8 +422,8 @@ void MainWindow::unhighlightLink(QObject* sender) {
 }
 
 void MainWindow::startWindowMove(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-  if (hooks_.moveWindow)
-    hooks_.moveWindow(this);
+  if (desktop_.moveWindow)
+    desktop_.moveWindow(this);
   else
     DragStrip::startSystemMove(this);
 }
@@ -390,11 +434,7 @@ void MainWindow::minimiseWindow(QObject*) { showMinimized(); }
 
 void MainWindow::trimMemory(QObject*) { platform_.system->trimWorkingSet(); }
 
-void MainWindow::openUpdateWindow(QObject*) {
-  if (hooks_.showUpdateWindow) hooks_.showUpdateWindow();
-}
-
-void MainWindow::showRecycleBin(QObject*) { showRecycleBin(); }
+void MainWindow::openUpdateWindow(QObject*) { emit updateRequested(); }
 
 void MainWindow::emptyRecycleBinAndReport(QObject*) { diskPanel->emptyRecycleBinAndReport(); }
 

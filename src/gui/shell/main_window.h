@@ -1,16 +1,19 @@
 #pragma once
 // The main window: the borderless skinned frame with its caption line, drag strip and window
 // buttons, the four function buttons and their pages, the bottom links and the memory-trim
-// timer. The pages are their own widgets; this class creates them, wires their labels and
-// runs every command handler under the general error report.
+// timer. The pages are their own widgets; this class creates them and the commands behind
+// them, owns the junk search, wires the pages' labels and runs every command handler under
+// the general error report. What lies outside the window (the settings dialog, the update
+// window) is asked for by signal.
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
-#include "gui/shell/error_report.h"
-#include "gui/shell/main_window_hooks.h"
+#include "core/cleaning/cleaning_settings.h"
+#include "gui/shell/desktop_services.h"
+#include "gui/widgets/error_report.h"
 #include "gui/widgets/image_list.h"
 #include "platform/platform.h"
 
@@ -25,9 +28,11 @@ class AboutPage;
 class ActionLabel;
 class DiskPanel;
 class DragStrip;
+class FileListDialog;
+class JunkScan;
 class Prompts;
-class RestartQueue;
-class ScanTargets;
+class RestartQueueCommands;
+class ScanTargetLists;
 class StartPage;
 class StatsPage;
 class UninstallPage;
@@ -39,10 +44,14 @@ class MainWindow : public QWidget {
   // Function pages by index.
   enum FunctionPage { kFilePage = 0, kStatsPage, kUninstallPage, kAboutPage };
 
-  MainWindow(Platform platform, std::shared_ptr<Prompts> prompts, MainWindowHooks hooks = {},
+  MainWindow(Platform platform, std::shared_ptr<Prompts> prompts, DesktopServices desktop = {},
              QWidget* parent = nullptr);
 
-  MainWindowHooks& hooks() { return hooks_; }
+  // Creates the junk scan over the target lists and the progress page, filling `fileList`,
+  // and binds its commands. `settings` gives the cleaning settings at the moment of the call.
+  // Called once.
+  JunkScan& createJunkScan(FileListDialog& fileList, std::function<CleaningSettings()> settings);
+
   const Platform& platform() const { return platform_; }
   Prompts& prompts() { return *prompts_; }
 
@@ -54,9 +63,6 @@ class MainWindow : public QWidget {
   // Object names of the pages' command labels.
   static const QStringList& pageCommandNames();
 
-  // OpenDlg: "选择文件", "所有文件|*.*", one file. "" when the user cancels.
-  QString OpenDlgExecute();
-
   // Handlers.
   void finishStartUp();
   void showFunctionPage(QObject* sender);
@@ -65,6 +71,7 @@ class MainWindow : public QWidget {
   void functionPageChanged(QObject* sender);
   void infoPageChanged(QObject* sender);
   void openInfoPage(QObject* sender);
+  void runStartCommand(QObject* sender);
   void showDiskInfo(QObject* sender);
   void openOptionSettings(QObject* sender);
   void openFileTypeSettings(QObject* sender);
@@ -78,7 +85,6 @@ class MainWindow : public QWidget {
   void minimiseWindow(QObject* sender);
   void trimMemory(QObject* sender);
   void openUpdateWindow(QObject* sender);
-  void showRecycleBin(QObject* sender);
   void emptyRecycleBinAndReport(QObject* sender);
 
   // The disk and recycle-bin panel.
@@ -113,9 +119,17 @@ class MainWindow : public QWidget {
   QLabel* infoPageHeading = nullptr;
   QLabel* descriptionLabel = nullptr;
   DiskPanel* diskPanel = nullptr;
-  // Commands of the target lists and of the restart queue.
-  ScanTargets* scanTargets = nullptr;
-  RestartQueue* restartQueue = nullptr;
+  // Commands of the target lists and of the restart queue, and the junk scan (null until
+  // created).
+  ScanTargetLists* scanTargetLists = nullptr;
+  RestartQueueCommands* restartQueueCommands = nullptr;
+  JunkScan* junkScan = nullptr;
+
+ signals:
+  // "设置" (options page) or "文件类型" (file-type page) of a target page.
+  void settingsRequested(int page);
+  // "在线更新".
+  void updateRequested();
 
  private:
   void buildFrame();
@@ -130,7 +144,7 @@ class MainWindow : public QWidget {
 
   Platform platform_;
   std::shared_ptr<Prompts> prompts_;
-  MainWindowHooks hooks_;
+  DesktopServices desktop_;
   ErrorReport errorReport_;
 };
 

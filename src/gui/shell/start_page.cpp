@@ -100,6 +100,21 @@ QString StartPage::infoPageCaption(int index) const {
   return page != nullptr ? page->windowTitle() : QString();
 }
 
+ActionLabel* StartPage::firstCommandOf(int index) const {
+  switch (index) {
+    case kMyComputer:
+      return partitionPage->scanCommand;
+    case kTempFolders:
+      return tempFolderPage->scanCommand;
+    case kCommonFolders:
+      return commonFolderPage->scanCommand;
+    case kRestart:
+      return restartPage->addFileCommand;
+    default:
+      return nullptr;
+  }
+}
+
 void StartPage::buildShortcutBox(const ImageList& images) {
   auto* box = new QFrame(this);
   box->setObjectName(QStringLiteral("shortcutBox"));

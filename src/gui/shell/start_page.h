@@ -32,6 +32,9 @@ class StartPage : public QWidget {
 
   // The caption of an information page ("硬盘信息", "我的电脑", ...).
   QString infoPageCaption(int index) const;
+  // The first command of information page `index` ("开始扫描" of a target page, "添加文件" of
+  // "重启删除"), which the shortcut's start command runs; null for the other pages.
+  ActionLabel* firstCommandOf(int index) const;
 
   QWidget* shortcutBox = nullptr;
   ActionLabel* shortcutsHeading = nullptr;  // "快捷方式"

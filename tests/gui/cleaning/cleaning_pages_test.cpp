@@ -20,6 +20,7 @@
 #include "support/gui/fake_platform.h"
 #include "support/gui/modal.h"
 #include "support/gui/scripted_prompts.h"
+#include "support/recording_restart.h"
 
 using namespace norvane;
 using namespace norvane::test;
@@ -40,24 +41,6 @@ class ShellFoldersWithSlash : public FakeShellFolders {
       default:
         return {};
     }
-  }
-};
-
-class RecordingRestartDelete : public RestartDelete {
- public:
-  std::vector<std::string> paths;
-  bool DeleteOnRestart(const std::string& path) override {
-    paths.push_back(path);
-    return false;  // a refusal must change nothing on the page
-  }
-};
-
-class CountingPower : public Power {
- public:
-  int restarts = 0;
-  bool RestartComputer() override {
-    ++restarts;
-    return false;
   }
 };
 
@@ -102,6 +85,7 @@ class CleaningPagesTest : public QObject {
     fakes.volumes->add('E', {"/media/cd/", 1, 1, "CD", "iso9660", false});
     fakes.volumes->add('F', {"/srv/", 0, 0, "", "xfs", true, false});
     restartDelete = std::make_shared<RecordingRestartDelete>();
+    restartDelete->accept = false;  // a refusal must change nothing on the page
     power = std::make_shared<CountingPower>();
     prompts = std::make_shared<ScriptedPrompts>();
     Platform platform = fakes.platform();
@@ -116,7 +100,7 @@ class CleaningPagesTest : public QObject {
 
   void partitionListHasOneCheckedRowPerFixedDrive() {
     label("myComputerShortcut")->click();
-    QTreeWidget* list = form->scanTargets->partitionList;
+    QTreeWidget* list = form->scanTargetLists->partitionList;
     QCOMPARE(form->infoPageHeading->text(), QStringLiteral("我的电脑"));
     QCOMPARE(rowTexts(list, 0), (QStringList{QStringLiteral("(/)ROOT"), QStringLiteral("(/home/)"),
                                              QStringLiteral("(/srv/)")}));
@@ -140,7 +124,7 @@ class CleaningPagesTest : public QObject {
 
   void folderListsHoldTheirFixedRows() {
     enter(StartPage::kTempFolders);
-    QTreeWidget* temp = form->scanTargets->tempFolderList;
+    QTreeWidget* temp = form->scanTargetLists->tempFolderList;
     QCOMPARE(rowTexts(temp, 0),
              (QStringList{QStringLiteral("/var/tmp"), QStringLiteral("/home/u/.cache"), QString(),
                           QStringLiteral("/usr/Prefetch")}));
@@ -150,7 +134,7 @@ class CleaningPagesTest : public QObject {
     QVERIFY(allChecked(temp));
 
     enter(StartPage::kCommonFolders);
-    QTreeWidget* common = form->scanTargets->commonFolderList;
+    QTreeWidget* common = form->scanTargetLists->commonFolderList;
     QCOMPARE(rowTexts(common, 0),
              (QStringList{QStringLiteral("/usr"), QStringLiteral("/opt"),
                           QStringLiteral("/home/u/文档"), QStringLiteral("/home/u/.config")}));
@@ -160,7 +144,7 @@ class CleaningPagesTest : public QObject {
 
   void addedFolderIsTheLastRowUntilThePageIsEnteredAgain() {
     enter(StartPage::kCommonFolders);
-    QTreeWidget* common = form->scanTargets->commonFolderList;
+    QTreeWidget* common = form->scanTargetLists->commonFolderList;
     whenModal<AddEntryDialog>([this](AddEntryDialog* add) {
       QCOMPARE(add->captionLabel->text(), QStringLiteral("增加文件夹"));
       QCOMPARE(add->upperEdit->fieldCaption->text(), QStringLiteral("文件夹："));
@@ -196,7 +180,7 @@ class CleaningPagesTest : public QObject {
 
   void restartQueueRegistersEveryRowAndAsksOnlyWhenThereAreRows() {
     label("restartDeleteShortcut")->click();
-    QTreeWidget* queue = form->restartQueue->restartQueueList;
+    QTreeWidget* queue = form->restartQueueCommands->queueList;
     label("deleteAtRestartCommand")->click();
     QVERIFY(prompts->asked().empty());
 

@@ -22,6 +22,7 @@
 #include "gui/widgets/action_label.h"
 #include "platform/posix/posix_file_ops.h"
 #include "support/gui/scripted_prompts.h"
+#include "support/recording_restart.h"
 #include "support/temp_dir.h"
 
 using namespace norvane;
@@ -42,16 +43,6 @@ class VanishingFileOps : public FileOps {
     return vanishing.count(path) != 0 ? ENOENT : real.fileSize(path, size);
   }
   DeleteOutcome deleteFile(const std::string& path) override { return real.deleteFile(path); }
-};
-
-class RecordingRestartDelete : public RestartDelete {
- public:
-  bool accept = true;
-  std::vector<std::string> paths;
-  bool DeleteOnRestart(const std::string& path) override {
-    paths.push_back(path);
-    return accept;
-  }
 };
 
 // A DOS date-time: 2008-06-23 17:10:24.

@@ -20,6 +20,7 @@
 #include "core/shared/size_text.h"
 #include "gui/cleaning/file_list_dialog.h"
 #include "gui/cleaning/found_file_model.h"
+#include "gui/cleaning/restart_page.h"
 #include "gui/cleaning/scan_progress_page.h"
 #include "gui/cleaning/scan_target_page.h"
 #include "gui/cleaning/search_animation.h"
@@ -141,7 +142,7 @@ class JunkScanTest : public QObject {
     form = std::make_unique<MainWindow>(platform, prompts);
     fileList = std::make_unique<FileListDialog>(platform.fileOps, platform.restartDelete, prompts,
                                                 current);
-    scan = new JunkScan(*form, *fileList, current);
+    scan = &form->createJunkScan(*fileList, current);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
   }
@@ -260,11 +261,11 @@ class JunkScanTest : public QObject {
     QCOMPARE(page().scanStatusLabel->text(), QStringLiteral("扫描已完成……（用时：0.000 秒）"));
     QCOMPARE(prompts->asked().size(), std::size_t(1));
 
-    int addFile = 0;
-    scan->setAddRestartFile([&] { ++addFile; });
-    label("restartDeleteStartCommand")->click();  // "添加文件"
+    prompts->chooseFiles({QStringLiteral("/tmp/queued.tmp")});
+    label("restartDeleteStartCommand")->click();  // runs "添加文件" of "重启删除"
     QCOMPARE(form->infoPages->currentIndex(), int(StartPage::kRestart));
-    QCOMPARE(addFile, 1);
+    QCOMPARE(prompts->last().kind, AskedPrompt::Kind::OpenFiles);
+    QCOMPARE(form->startPage->restartPage->restartQueueList->topLevelItemCount(), 1);
   }
 
   void partitionScanCoversTheCheckedDrivesOnly() {

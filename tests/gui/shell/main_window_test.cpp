@@ -10,8 +10,11 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "gui/cleaning/restart_queue_commands.h"
+#include "gui/cleaning/scan_target_lists.h"
 #include "gui/shell/maker.h"
 #include "gui/shell/start_page.h"
+#include "gui/stats/stats_page.h"
 #include "gui/widgets/action_label.h"
 #include "gui/widgets/skin.h"
 #include "platform/errors.h"
@@ -29,30 +32,24 @@ class MainWindowTest : public QObject {
   FakePlatform fakes;
   std::shared_ptr<ScriptedPrompts> prompts;
   std::unique_ptr<MainWindow> form;
-  bool busy = false;
-  int busyReads = 0;
-  QStringList events;  // hooks called, in order
+  QStringList events;  // requests and desktop services, in order
 
   ActionLabel* label(const QString& name) { return form->findChild<ActionLabel*>(name); }
 
   void createForm() {
-    MainWindowHooks hooks;
-    hooks.scanRunning = [this] {
-      ++busyReads;
-      return busy;
+    DesktopServices desktop;
+    desktop.openLink = [this](const QString& target) {
+      events << QStringLiteral("open:") + target;
     };
-    hooks.showSettings = [this](int page) { events << QStringLiteral("settings:%1").arg(page); };
-    hooks.showUpdateWindow = [this] { events << QStringLiteral("update"); };
-    hooks.fillPartitionList = [this](QTreeWidget* list) {
-      events << QStringLiteral("fill:") + list->objectName();
-    };
-    hooks.refreshInfoPage = [this](int page) { events << QStringLiteral("refresh:%1").arg(page); };
-    hooks.openLink = [this](const QString& target) { events << QStringLiteral("open:") + target; };
-    hooks.moveWindow = [this](QWidget* w) {
+    desktop.moveWindow = [this](QWidget* w) {
       events << QStringLiteral("move:") + w->objectName();
       return true;
     };
-    form = std::make_unique<MainWindow>(fakes.platform(), prompts, hooks);
+    form = std::make_unique<MainWindow>(fakes.platform(), prompts, desktop);
+    connect(form.get(), &MainWindow::settingsRequested, this,
+            [this](int page) { events << QStringLiteral("settings:%1").arg(page); });
+    connect(form.get(), &MainWindow::updateRequested, this,
+            [this] { events << QStringLiteral("update"); });
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
   }
@@ -62,8 +59,6 @@ class MainWindowTest : public QObject {
     fakes = FakePlatform();
     fakes.volumes->add('C', {"/", 100LL << 30, 40LL << 30, "ROOT"});
     prompts = std::make_shared<ScriptedPrompts>();
-    busy = false;
-    busyReads = 0;
     events.clear();
     createForm();
   }
@@ -86,7 +81,6 @@ class MainWindowTest : public QObject {
     // The recycle bin waits for a click; no page change ran at start.
     QCOMPARE(label(QStringLiteral("recycleBinLabel"))->text(), QStringLiteral("获取回收站信息"));
     QCOMPARE(fakes.trash->queries, 0);
-    QCOMPARE(busyReads, 0);
     QVERIFY(events.isEmpty());
     QVERIFY(QGuiApplication::overrideCursor() != nullptr);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
@@ -188,22 +182,25 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->functionCaption->imageIndex(), icon);
     QCOMPARE(form->infoPages->currentIndex(), 0);
     QCOMPARE(form->infoPageHeading->text(), QStringLiteral("硬盘信息"));
-    QCOMPARE(busyReads, 1);
   }
 
   void clickingTheShownPageChangesOnlyTheHint() {
     QVERIFY(clickVisible(form->aboutButton));
     QCOMPARE(form->functionCaption->text(), QStringLiteral("关于"));
     QCOMPARE(form->functionCaption->imageIndex(), 15);
-    QCOMPARE(busyReads, 0);
     QVERIFY(events.isEmpty());
+    QCOMPARE(form->statsPage->countPartitionList->topLevelItemCount(), 0);
   }
 
   void enteringStatisticsRefillsItsPartitionList() {
+    QTreeWidget* partitions = form->statsPage->countPartitionList;
     QVERIFY(clickVisible(form->folderStatsButton));
-    QCOMPARE(events, QStringList{QStringLiteral("fill:countPartitionList")});
+    QCOMPARE(partitions->topLevelItemCount(), 1);
+    QCOMPARE(partitions->topLevelItem(0)->checkState(0), Qt::Checked);
+    // Only entering the page fills it.
+    fakes.volumes->add('D', {"/data/", 10LL << 30, 5LL << 30, "DATA"});
     QVERIFY(clickVisible(form->fileCleaningButton));
-    QCOMPARE(events.size(), 1);
+    QCOMPARE(partitions->topLevelItemCount(), 1);
   }
 
   void functionPageChangePutsTheInformationAreaBack() {
@@ -211,7 +208,7 @@ class MainWindowTest : public QObject {
     QVERIFY(clickVisible(label(QStringLiteral("myComputerShortcut"))));
     QCOMPARE(form->infoPages->currentIndex(), 1);
     QCOMPARE(form->infoPageHeading->text(), QStringLiteral("我的电脑"));
-    QCOMPARE(events, QStringList{QStringLiteral("refresh:1")});
+    QCOMPARE(form->scanTargetLists->partitionList->topLevelItemCount(), 1);
     const int queriesBefore = fakes.volumes->spaceQueries;
 
     QVERIFY(clickVisible(form->aboutButton));
@@ -220,18 +217,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(form->infoPageHeading->text(), QStringLiteral("硬盘信息"));
     // Entering "硬盘信息" redraws the disk panel.
     QVERIFY(fakes.volumes->spaceQueries > queriesBefore);
-  }
-
-  void aRunningScanShowsTheScanResult() {
-    QVERIFY(clickVisible(form->fileCleaningButton));
-    busy = true;
-    QVERIFY(clickVisible(form->folderStatsButton));
-    QVERIFY(clickVisible(form->fileCleaningButton));
-    QCOMPARE(form->infoPages->currentIndex(), 5);
-    QCOMPARE(form->infoPageHeading->text(), QStringLiteral("扫描结果"));
-    busy = false;
-    QVERIFY(clickVisible(form->aboutButton));
-    QCOMPARE(form->infoPages->currentIndex(), 0);
   }
 
   void shortcutsOpenTheirPagesAndBackReturns_data() {
@@ -411,13 +396,13 @@ class MainWindowTest : public QObject {
 
   void openDialogAsksForOneFileOfAnyKind() {
     prompts->chooseFiles({QStringLiteral("/tmp/a b.txt")});
-    QCOMPARE(form->OpenDlgExecute(), QStringLiteral("/tmp/a b.txt"));
+    QCOMPARE(form->restartQueueCommands->chooseFile(), QStringLiteral("/tmp/a b.txt"));
     QCOMPARE(prompts->last().kind, AskedPrompt::Kind::OpenFiles);
     QCOMPARE(prompts->last().caption, QStringLiteral("选择文件"));
     QCOMPARE(prompts->last().text, QStringLiteral("所有文件|*.*"));
     QVERIFY(!prompts->last().multiSelect);
     QCOMPARE(prompts->last().owner, form.get());
-    QCOMPARE(form->OpenDlgExecute(), QString());  // cancelled
+    QCOMPARE(form->restartQueueCommands->chooseFile(), QString());  // cancelled
   }
 
   void aFailingCommandIsReportedAndTheWindowGoesOn() {

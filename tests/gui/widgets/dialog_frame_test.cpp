@@ -1,5 +1,5 @@
 // The skinned dialog frame.
-#include "gui/shell/dialog_frame.h"
+#include "gui/widgets/dialog_frame.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "gui/shell/dialog_frame.h"
+#include "gui/widgets/dialog_frame.h"
 
 #include <QLabel>
 #include <QResizeEvent>

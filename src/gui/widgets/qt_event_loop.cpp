@@ -1,4 +1,4 @@
-#include "gui/shell/qt_event_loop.h"
+#include "gui/widgets/qt_event_loop.h"
 
 #include <QCoreApplication>
 

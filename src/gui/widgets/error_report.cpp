@@ -1,4 +1,4 @@
-#include "gui/shell/error_report.h"
+#include "gui/widgets/error_report.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 // The general error report and the prompt plumbing around it.
-#include "gui/shell/error_report.h"
+#include "gui/widgets/error_report.h"
 
 #include <QTest>
 #include <QWidget>

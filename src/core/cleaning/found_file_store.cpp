@@ -1,0 +1,101 @@
+#include "core/cleaning/found_file_store.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace norvane {
+
+namespace {
+
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+}  // namespace
+
+FoundFileStore::FoundFileStore() = default;
+
+FoundFileStore::~FoundFileStore() = default;
+
+const char* FoundFileStore::store(std::string_view text) {
+  if (text.empty()) return "";
+  if (text.size() > blockLeft_) {
+    const std::size_t size = std::max(kBlockSize, text.size());
+    blocks_.push_back(std::make_unique<char[]>(size));
+    blockBytes_ += size;
+    blockFree_ = blocks_.back().get();
+    blockLeft_ = size;
+  }
+  char* copy = blockFree_;
+  std::memcpy(copy, text.data(), text.size());
+  blockFree_ += text.size();
+  blockLeft_ -= text.size();
+  return copy;
+}
+
+std::uint32_t FoundFileStore::intern(std::string_view folder) {
+  // Matches come folder by folder: most rows share the previous row's folder.
+  if (lastFolder_ < folders_.size() && folders_[lastFolder_].view() == folder) return lastFolder_;
+  const auto found = folderIndex_.find(folder);
+  if (found != folderIndex_.end()) return lastFolder_ = found->second;
+  const Text text{store(folder), folder.size()};
+  const auto index = static_cast<std::uint32_t>(folders_.size());
+  folders_.push_back(text);
+  folderIndex_.emplace(text.view(), index);
+  return lastFolder_ = index;
+}
+
+void FoundFileStore::append(std::string_view folder, std::string_view name, std::int64_t size,
+                            std::int32_t dosTime) {
+  Row row{};
+  row.size = size;
+  row.folder = intern(folder);
+  row.name = store(name);
+  row.nameLength = static_cast<std::uint32_t>(name.size());
+  row.time = dosTime;
+  row.status = FoundFileStatus::None;
+  row.checked = false;
+  rows_.push_back(row);
+}
+
+void FoundFileStore::clear() {
+  // Swapped out rather than cleared, so the memory goes back too.
+  std::vector<Row>().swap(rows_);
+  std::vector<Text>().swap(folders_);
+  std::unordered_map<std::string_view, std::uint32_t>().swap(folderIndex_);
+  lastFolder_ = UINT32_MAX;
+  std::vector<std::unique_ptr<char[]>>().swap(blocks_);
+  blockBytes_ = 0;
+  blockFree_ = nullptr;
+  blockLeft_ = 0;
+}
+
+std::string_view FoundFileStore::name(int row) const {
+  const Row& r = at(row);
+  return {r.name, r.nameLength};
+}
+
+std::string_view FoundFileStore::folder(int row) const { return folders_[at(row).folder].view(); }
+
+std::string FoundFileStore::path(int row) const {
+  std::string result(folder(row));
+  result += name(row);
+  return result;
+}
+
+void FoundFileStore::checkAll() {
+  for (Row& r : rows_) r.checked = true;
+}
+
+void FoundFileStore::invertChecks() {
+  for (Row& r : rows_) r.checked = !r.checked;
+}
+
+std::size_t FoundFileStore::memoryBytes() const {
+  // A hash node holds the key, the value, the link and the cached hash.
+  constexpr std::size_t kNodeBytes =
+      sizeof(std::string_view) + sizeof(std::uint32_t) + 2 * sizeof(void*) + sizeof(std::size_t);
+  return rows_.capacity() * sizeof(Row) + folders_.capacity() * sizeof(Text) + blockBytes_ +
+         blocks_.capacity() * sizeof(blocks_[0]) + folderIndex_.size() * kNodeBytes +
+         folderIndex_.bucket_count() * sizeof(void*);
+}
+
+}  // namespace norvane

@@ -1,0 +1,79 @@
+#pragma once
+// The rows of a junk scan's result, one per found file, kept compactly: names and folders live
+// in a shared text arena, each folder once; size, time, status and check mark sit in a fixed
+// 32-byte record. Qt-free: the file list's table model shows these rows, and a command-line
+// cleaner can keep them the same way.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace norvane {
+
+// What became of a found file: not yet tried, or the outcome of a deletion attempt.
+enum class FoundFileStatus : std::uint8_t { None, Missing, Deleted, RestartDelete, Failed };
+
+class FoundFileStore {
+ public:
+  FoundFileStore();
+  ~FoundFileStore();
+  FoundFileStore(const FoundFileStore&) = delete;
+  FoundFileStore& operator=(const FoundFileStore&) = delete;
+
+  // Adds an unchecked row. `folder` ends with the separator, so folder + name is the path.
+  void append(std::string_view folder, std::string_view name, std::int64_t size,
+              std::int32_t dosTime);
+  // Removes every row and gives the memory back.
+  void clear();
+
+  int size() const { return static_cast<int>(rows_.size()); }
+  std::string_view name(int row) const;
+  std::string_view folder(int row) const;
+  std::string path(int row) const;
+  std::int64_t fileSize(int row) const { return at(row).size; }
+  std::int32_t dosTime(int row) const { return at(row).time; }
+  FoundFileStatus status(int row) const { return at(row).status; }
+  void setStatus(int row, FoundFileStatus status) { at(row).status = status; }
+  bool isChecked(int row) const { return at(row).checked; }
+  void setChecked(int row, bool checked) { at(row).checked = checked; }
+  void checkAll();
+  void invertChecks();
+
+  // Bytes held for the rows, folders and texts.
+  std::size_t memoryBytes() const;
+
+ private:
+  struct Row {
+    std::int64_t size;
+    const char* name;
+    std::uint32_t nameLength;
+    std::uint32_t folder;  // index into folders_
+    std::int32_t time;
+    FoundFileStatus status;
+    bool checked;
+  };
+  struct Text {
+    const char* data;
+    std::size_t length;
+    std::string_view view() const { return {data, length}; }
+  };
+
+  Row& at(int row) { return rows_[static_cast<std::size_t>(row)]; }
+  const Row& at(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+  // Copies `text` into the arena; the copy never moves.
+  const char* store(std::string_view text);
+  std::uint32_t intern(std::string_view folder);
+
+  std::vector<Row> rows_;
+  std::vector<Text> folders_;
+  std::unordered_map<std::string_view, std::uint32_t> folderIndex_;
+  std::uint32_t lastFolder_ = UINT32_MAX;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::size_t blockBytes_ = 0;  // sum of the blocks' sizes
+  char* blockFree_ = nullptr;
+  std::size_t blockLeft_ = 0;
+};
+
+}  // namespace norvane
