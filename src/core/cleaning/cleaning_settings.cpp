@@ -1,5 +1,6 @@
 #include "core/cleaning/cleaning_settings.h"
 
+#include "core/search/list_rules.h"
 #include "core/shared/ini_file.h"
 #include "platform/errors.h"
 
@@ -122,6 +123,10 @@ std::string joinScanMasks(const std::vector<FileType>& types) {
   for (const FileType& type : types)
     if (type.checked) masks += type.masks;
   return masks;
+}
+
+std::vector<std::string> scanMasks(const std::vector<FileType>& types) {
+  return SplitList(joinScanMasks(types));
 }
 
 FileType newFileType(const std::string& description, const std::string& typedMasks) {

@@ -80,6 +80,9 @@ void saveCleaningSettings(const std::string& path, const CleaningSettings& setti
 // The scan's name patterns: the masks texts of the checked types joined in list order, with
 // no separator of their own.
 std::string joinScanMasks(const std::vector<FileType>& types);
+// The same patterns one per item: each checked type's masks text cut at ";" and trimmed,
+// empty and repeated patterns left out.
+std::vector<std::string> scanMasks(const std::vector<FileType>& types);
 
 // The new row that "add file type" makes: masks text is the typed text followed by ";".
 FileType newFileType(const std::string& description, const std::string& typedMasks);

@@ -32,7 +32,8 @@ void applyJunkSettings(const CleaningSettings& settings, ShellFolders& folders,
   criteria.AttributeEx().SetReadonly(options.scanReadOnly ? fsIgnore : fsUnset);
   criteria.AttributeEx().SetSystem(options.scanSystem ? fsIgnore : fsUnset);
   criteria.Size().SetMin(options.scanEmpty ? 0 : 1);
-  criteria.Files().SetFileName(joinScanMasks(settings.types));
+  criteria.Files().SetFileName("");
+  criteria.Files().SetMasks(scanMasks(settings.types));
 }
 
 bool isExcludedFolder(const std::vector<std::string>& excluded, const std::string& folder) {

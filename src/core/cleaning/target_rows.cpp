@@ -1,8 +1,8 @@
 #include "core/cleaning/target_rows.h"
 
 #include "core/shared/drive_helpers.h"
-#include "core/shared/size_text.h"
 #include "core/shared/folder_functions.h"
+#include "core/shared/size_text.h"
 
 namespace norvane {
 

@@ -29,11 +29,11 @@ DosMask::DosMask(std::string_view mask) {
   questionRunEnd_.resize(items_.size());
   for (std::size_t k = items_.size(); k-- > 0;) {
     bool question = items_[k].symbol == Symbol::DosQuestion;
-    questionRunEnd_[k] =
-        question ? (k + 1 < items_.size() && items_[k + 1].symbol == Symbol::DosQuestion
-                        ? questionRunEnd_[k + 1]
-                        : k + 1)
-                 : k;
+    questionRunEnd_[k] = question
+                             ? (k + 1 < items_.size() && items_[k + 1].symbol == Symbol::DosQuestion
+                                    ? questionRunEnd_[k + 1]
+                                    : k + 1)
+                             : k;
   }
 
   bool allLiteral = true;

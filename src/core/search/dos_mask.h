@@ -22,8 +22,7 @@ class DosMask {
       case Kind::Literal:
         return name.size() == literal_.size() && equalsFolded(name, 0);
       case Kind::Suffix:
-        return name.size() >= literal_.size() &&
-               equalsFolded(name, name.size() - literal_.size());
+        return name.size() >= literal_.size() && equalsFolded(name, name.size() - literal_.size());
       case Kind::General:
         return name.size() >= literal_.size() && equalsFolded(name.substr(0, literal_.size()), 0) &&
                matchGeneral(name);

@@ -8,6 +8,8 @@ void FileCriteria::Assign(const Assignable* Source) {
   if (source == this) return;
   fileName_ = source->fileName_;
   location_ = source->location_;
+  masks_ = source->masks_;
+  locations_ = source->locations_;
   included_ = source->included_;
   excluded_ = source->excluded_;
   subfolders_ = source->subfolders_;

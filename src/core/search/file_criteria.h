@@ -20,6 +20,16 @@ class FileCriteria : public Assignable {
   // Folders separated by ";", each optionally prefixed by "<" or ">".
   const std::string& Location() const { return location_; }
   void SetLocation(const std::string& value) { location_ = value; }
+  // The list forms of the two above: one mask or folder per item, taken as it stands (no
+  // cutting at ";", no trimming), so a folder named "a;b" or " a" is itself. A search uses
+  // the text form's items first, then the list's; an empty item is skipped and a repeat
+  // counts once. A folder item may still carry a "<" or ">" prefix.
+  const StringList& Masks() const { return masks_; }
+  StringList& Masks() { return masks_; }
+  void SetMasks(const StringList& value) { masks_ = value; }
+  const StringList& Locations() const { return locations_; }
+  StringList& Locations() { return locations_; }
+  void SetLocations(const StringList& value) { locations_ = value; }
   // One folder-and-mask per line, optionally prefixed by "<" or ">".
   const StringList& Included() const { return included_; }
   StringList& Included() { return included_; }
@@ -38,6 +48,8 @@ class FileCriteria : public Assignable {
  private:
   std::string fileName_;
   std::string location_;
+  StringList masks_;
+  StringList locations_;
   StringList included_;
   StringList excluded_;
   bool subfolders_ = true;

@@ -20,27 +20,30 @@ std::string_view trim(std::string_view s) {
   return s;
 }
 
+// Appends `piece` unless it is empty or already in `list`.
+void appendItem(StringList& list, std::string_view piece, bool caseSensitive) {
+  if (piece.empty()) return;
+  for (const std::string& kept : list) {
+    if (caseSensitive ? kept == piece : equalIgnoringCase(kept, piece)) return;
+  }
+  list.emplace_back(piece);
+}
+
 }  // namespace
 
 StringList SplitList(std::string_view text, bool caseSensitive) {
   StringList result;
   while (true) {
     std::size_t cut = text.find(';');
-    std::string_view piece = trim(text.substr(0, cut));
-    if (!piece.empty()) {
-      bool repeat = false;
-      for (const std::string& kept : result) {
-        if (caseSensitive ? kept == piece : equalIgnoringCase(kept, piece)) {
-          repeat = true;
-          break;
-        }
-      }
-      if (!repeat) result.emplace_back(piece);
-    }
+    appendItem(result, trim(text.substr(0, cut)), caseSensitive);
     if (cut == std::string_view::npos) break;
     text.remove_prefix(cut + 1);
   }
   return result;
+}
+
+void AppendListItems(StringList& list, const StringList& items, bool caseSensitive) {
+  for (const std::string& item : items) appendItem(list, item, caseSensitive);
 }
 
 bool ParseFolderPrefix(std::string& item, bool defaultSubfolders) {

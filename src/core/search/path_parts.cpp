@@ -33,9 +33,7 @@ std::string_view folderPart(std::string_view path) { return path.substr(0, nameS
 
 std::string_view namePart(std::string_view path) { return path.substr(nameStart(path)); }
 
-std::string_view extensionPart(std::string_view path) {
-  return path.substr(extensionStart(path));
-}
+std::string_view extensionPart(std::string_view path) { return path.substr(extensionStart(path)); }
 
 std::string_view basePart(std::string_view path) {
   std::size_t start = nameStart(path);

@@ -38,9 +38,12 @@ void SearchSnapshot::BuildTargets(const SearchCriteria& criteria) {
   }
 
   StringList masks = SplitList(files.FileName());
+  AppendListItems(masks, files.Masks());
   if (masks.empty()) masks.emplace_back("*.*");
 
-  for (std::string item : SplitList(files.Location(), /*caseSensitive=*/true)) {
+  StringList locations = SplitList(files.Location(), /*caseSensitive=*/true);
+  AppendListItems(locations, files.Locations(), /*caseSensitive=*/true);
+  for (std::string item : locations) {
     bool subfolders = ParseFolderPrefix(item, files.Subfolders());
     TargetFolder& target = TargetFolders.AddFolder(item);
     target.FileMasks.insert(target.FileMasks.end(), masks.begin(), masks.end());

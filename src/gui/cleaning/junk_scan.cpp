@@ -47,12 +47,9 @@ JunkScan::JunkScan(ScanTargetLists& targets, ScanProgressPage& page, FileListDia
 JunkScan::~JunkScan() = default;
 
 void JunkScan::setTargets(const std::vector<std::string>& folders) {
-  std::string location;
-  for (const std::string& folder : folders) {
-    location += folder;
-    location += ';';
-  }
-  junkSearch.Criteria().Files().SetLocation(location);
+  // As a list: each folder is taken whole, whatever characters its name has.
+  junkSearch.Criteria().Files().SetLocation("");
+  junkSearch.Criteria().Files().SetLocations(folders);
 }
 
 void JunkScan::start() {
@@ -71,7 +68,7 @@ void JunkScan::scanTempFolders() {
   applySettings();
   // Everything in these folders is junk, and none of them is skipped.
   junkSearch.Criteria().Files().Excluded().clear();
-  junkSearch.Criteria().Files().SetFileName("*.*");
+  junkSearch.Criteria().Files().SetMasks({"*.*"});
   start();
 }
 

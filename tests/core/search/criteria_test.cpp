@@ -37,6 +37,8 @@ TEST(SearchCriteria, AssignCopiesEverySubObjectIntoTheOwnedOnes) {
   a.Files().SetLocation("/x");
   a.Files().Included().push_back("/y/*.log");
   a.Files().Excluded().push_back("*.bak");
+  a.Files().SetMasks({"a;b"});
+  a.Files().SetLocations({"/z;w"});
   a.Files().SetSubfolders(false);
   a.Files().SetMinLevel(2);
   a.Files().SetMaxLevel(3);
@@ -55,6 +57,8 @@ TEST(SearchCriteria, AssignCopiesEverySubObjectIntoTheOwnedOnes) {
   EXPECT_EQ(b.Files().FileName(), "*.tmp");
   EXPECT_EQ(b.Files().Included(), StringList{"/y/*.log"});
   EXPECT_EQ(b.Files().Excluded(), StringList{"*.bak"});
+  EXPECT_EQ(b.Files().Masks(), StringList{"a;b"});
+  EXPECT_EQ(b.Files().Locations(), StringList{"/z;w"});
   EXPECT_FALSE(b.Files().Subfolders());
   EXPECT_EQ(b.Files().MaxLevel(), 3);
   EXPECT_TRUE(b.Attribute().ExactMatch());

@@ -235,5 +235,35 @@ TEST(PosixDirectory, MountPointsBelowARootAreNeverEntered) {
             kFileAttributeDirectory | kFileAttributeSystem);
 }
 
+// The list forms take each folder and mask whole: ";" and blanks are part of the name.
+TEST_F(PosixWalkTest, ListItemsAreFoldersAndMasksAsTheyStand) {
+  dir.writeFile("t/a;b/in.tmp");
+  dir.writeFile("t/a/not.tmp");
+  dir.writeFile("t/ blank /in.tmp");
+  dir.writeFile("t/blank/not.tmp");
+  dir.writeFile("t/mask/x;y.log");
+  dir.writeFile("t/mask/x.log");
+  const std::string t = root() + "t/";
+  find.Criteria().Files().SetLocations(
+      {t + "a;b", t + " blank ", "", t + "a;b/", "<" + t + "mask"});
+  find.Criteria().Files().SetMasks({"*.tmp", "", "x;y.log", "*.TMP"});
+  SearchRecorder rec(find);
+  find.Execute();
+  // One target for "a;b" named twice, whose masks accumulate (so its file is reported once
+  // per mask); the "<" prefix still means no subfolders.
+  EXPECT_EQ(sorted(rec.folders()), sorted(Lines{t + " blank /", t + "a;b/", t + "mask/"}));
+  EXPECT_EQ(sorted(rec.matches()), sorted(Lines{t + " blank /in.tmp", t + "a;b/in.tmp",
+                                                t + "a;b/in.tmp", t + "mask/x;y.log"}));
+
+  // The text form's items come first and the list adds to them.
+  find.Criteria().Files().SetLocation(t + "a");
+  find.Criteria().Files().SetLocations({t + "blank"});
+  find.Criteria().Files().SetFileName("*.tmp");
+  find.Criteria().Files().SetMasks({});
+  SearchRecorder both(find);
+  find.Execute();
+  EXPECT_EQ(sorted(both.matches()), sorted(Lines{t + "a/not.tmp", t + "blank/not.tmp"}));
+}
+
 }  // namespace
 }  // namespace norvane

@@ -236,7 +236,7 @@ class JunkScanTest : public QObject {
     QCOMPARE(c.AttributeEx().Readonly(), fsUnset);
     QCOMPARE(c.AttributeEx().System(), fsIgnore);
     QCOMPARE(c.Size().Min(), std::int64_t(1));
-    QCOMPARE(c.Files().FileName(), std::string("*.aa;x.c;"));
+    QCOMPARE(c.Files().Masks(), (StringList{"*.aa", "x.c"}));
     QCOMPARE(c.Files().Excluded(), (StringList{tree + "tmpdir/", tree + "cache/"}));
 
     settings.options = {false, false, true, true, false, true, false, true};
@@ -247,14 +247,14 @@ class JunkScanTest : public QObject {
     QCOMPARE(c.AttributeEx().Readonly(), fsIgnore);
     QCOMPARE(c.AttributeEx().System(), fsUnset);
     QCOMPARE(c.Size().Min(), std::int64_t(0));
-    QCOMPARE(c.Files().FileName(), std::string());
+    QVERIFY(c.Files().Masks().empty());
     QVERIFY(c.Files().Excluded().empty());
 
     // The temporary folders: every file, nothing skipped; nothing checked gives an empty scan.
     settings.options.skipTempFolder = true;
     shell->temp = "/var/tmp";
     label("scanTempFoldersCommand")->click();
-    QCOMPARE(c.Files().FileName(), std::string("*.*"));
+    QCOMPARE(c.Files().Masks(), StringList{"*.*"});
     QVERIFY(c.Files().Excluded().empty());
     QCOMPARE(c.AttributeEx().Hidden(), fsIgnore);
     QCOMPARE(rows().rowCount(), 0);
@@ -278,8 +278,20 @@ class JunkScanTest : public QObject {
     QCOMPARE(drives->topLevelItemCount(), 2);
     drives->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
     label("scanPartitionsCommand")->click();
-    QCOMPARE(scan->junkSearch.Criteria().Files().Location(), tree + "c/;");
+    QCOMPARE(scan->junkSearch.Criteria().Files().Locations(), StringList{tree + "c/"});
     QCOMPARE(listedNames(), std::set<std::string>{"one.tmp"});
+  }
+
+  // The checked folders reach the search as a list: ";" and blanks belong to the name.
+  void foldersNamedWithASeparatorOrBlanksScanAsThemselves() {
+    dir->writeFile("tree/a;b/one.tmp", "1");
+    dir->writeFile("tree/ both /two.tmp", "2");
+    dir->writeFile("tree/a/no.tmp", "3");
+    dir->writeFile("tree/ both/no.tmp", "4");
+    addCommonFolder(tree + "a;b");
+    addCommonFolder(tree + " both ");
+    label("scanCommonFoldersCommand")->click();
+    QCOMPARE(listedNames(), (std::set<std::string>{"one.tmp", "two.tmp"}));
   }
 
   void stopAndASecondStartDuringAScan() {
@@ -302,7 +314,7 @@ class JunkScanTest : public QObject {
       form->showFunctionPage(form->folderStatsButton);
       form->showFunctionPage(form->fileCleaningButton);
       busyOnPage5 = form->infoPages->currentIndex() == StartPage::kScanResult &&
-                    scan->junkSearch.Criteria().Files().Location().empty();
+                    scan->junkSearch.Criteria().Files().Locations().empty();
     });
     duringScan(5, [&] {
       label("stopScanCommand")->click();
