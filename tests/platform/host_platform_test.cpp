@@ -21,7 +21,8 @@ TEST(HostPlatform, WiresEveryServiceAndAnswersReadOnlyQuestions) {
 
   const std::uint32_t before = p.system->tickCount();
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
-  const std::uint32_t elapsed = p.system->tickCount() - before;  // wraps like the original
+  // The counter is 32 bits wide and wraps; the unsigned difference is still the elapsed time.
+  const std::uint32_t elapsed = p.system->tickCount() - before;
   EXPECT_GE(elapsed, 25u);
   EXPECT_LT(elapsed, 5000u);
   p.system->trimWorkingSet();

@@ -23,7 +23,7 @@ class AddEntryDialog : public DialogFrame {
 
   // "浏览": the folder chooser; a chosen folder goes into the first field.
   void browseForFolder(QObject* sender);
-  // SelectDlg, titled "选择文件夹"; "" when the user cancels.
+  // The folder chooser, titled "选择文件夹"; "" when the user cancels.
   QString chooseFolder();
 
   LabeledEdit* upperEdit = nullptr;     // "描述：", or "文件夹：" for a folder

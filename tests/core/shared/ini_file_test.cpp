@@ -169,7 +169,7 @@ TEST(IniFileTest, CrlfAndByteOrderMarkAreKept) {
 
 TEST(IniFileTest, Cp936FileIsReadAndRewrittenAsUtf8) {
   TempDir dir;
-  // "[FileList]\r\n帮助文件缓存=*.gid;\r\n" as the Windows version wrote it (code page 936).
+  // "[FileList]\r\n帮助文件缓存=*.gid;\r\n" as written in code page 936, the Chinese Windows code page.
   const std::string gbk =
       "[FileList]\r\n\xb0\xef\xd6\xfa\xce\xc4\xbc\xfe\xbb\xba\xb4\xe6=*.gid;\r\n";
   const std::string path = dir.writeFile("g.ini", gbk);
