@@ -1,11 +1,13 @@
 #include "platform/posix/dpkg_database.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <string_view>
 #include <unordered_map>
 
-#include "platform/file_content.h"
 #include "platform/posix/package_file_index.h"
 
 namespace norvane {
@@ -14,6 +16,38 @@ namespace {
 
 // Far above any real database file; only guards against an absurd one.
 constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
+
+// Reads a whole file straight into `out` (its room is reused from file to file).
+bool readFile(const std::string& path, std::string& out) {
+  out.clear();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+            static_cast<std::uint64_t>(st.st_size) <= kMaxFileBytes;
+  // The file may grow while it is read: read on until the end, whatever fstat said.
+  std::size_t size = ok ? static_cast<std::size_t>(st.st_size) + 1 : 0;
+  while (ok) {
+    if (out.size() == size) size *= 2;
+    if (size > kMaxFileBytes) ok = false;
+    if (!ok) break;
+    const std::size_t have = out.size();
+    out.resize(size);
+    const ssize_t n = ::read(fd, out.data() + have, size - have);
+    if (n < 0 && errno == EINTR) {
+      out.resize(have);
+      continue;
+    }
+    if (n <= 0) {
+      out.resize(have);
+      ok = n == 0;
+      break;
+    }
+    out.resize(have + static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return ok;
+}
 
 // Calls `line` for each line of `text`, without the line end.
 template <typename F>
@@ -114,12 +148,11 @@ std::shared_ptr<const PackageFiles> DpkgDatabase::load() {
 
 void DpkgDatabase::readLists(PackageFileIndex& index) const {
   std::string text;
-  if (readWholeFile(adminDir_ + "/status", text, kMaxFileBytes) != ReadFileStatus::Ok) return;
+  if (!readFile(adminDir_ + "/status", text)) return;
   const std::vector<InstalledPackage> packages = parseStatus(text);
 
   DiversionMap diversions;
-  if (readWholeFile(adminDir_ + "/diversions", text, kMaxFileBytes) == ReadFileStatus::Ok)
-    diversions = parseDiversions(text, index);
+  if (readFile(adminDir_ + "/diversions", text)) diversions = parseDiversions(text, index);
 
   const std::string info = adminDir_ + "/info/";
   for (const auto& p : packages) {
@@ -127,12 +160,9 @@ void DpkgDatabase::readLists(PackageFileIndex& index) const {
     // dpkg names the list after the qualified name only for per-architecture packages; try
     // the other spelling too, for a database that an older dpkg wrote.
     bool perArchitecture = p.perArchitecture;
-    if (readWholeFile(info + (perArchitecture ? qualified : p.name) + ".list", text,
-                      kMaxFileBytes) != ReadFileStatus::Ok) {
+    if (!readFile(info + (perArchitecture ? qualified : p.name) + ".list", text)) {
       perArchitecture = !perArchitecture;
-      if (readWholeFile(info + (perArchitecture ? qualified : p.name) + ".list", text,
-                        kMaxFileBytes) != ReadFileStatus::Ok)
-        continue;
+      if (!readFile(info + (perArchitecture ? qualified : p.name) + ".list", text)) continue;
     }
     const std::uint32_t owner = index.addPackage(perArchitecture ? qualified : p.name);
     std::string canonical;

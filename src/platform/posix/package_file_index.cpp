@@ -150,7 +150,15 @@ void PackageFileIndex::add(std::string_view path, std::uint32_t package) {
   Text folderText;
   std::string_view name;
   if (!split(path, folderText, name)) return;
-  const std::uint32_t folder = addFolder(folderText);
+  const bool sameFolder =
+      lastFolderId_ != kNotFound && lastFolder_.size() == folderText.size() &&
+      lastFolder_.compare(0, folderText.head.size(), folderText.head) == 0 &&
+      lastFolder_.compare(folderText.head.size(), std::string::npos, folderText.tail) == 0;
+  if (!sameFolder) {
+    lastFolderId_ = addFolder(folderText);
+    lastFolder_.assign(folderText.head).append(folderText.tail);
+  }
+  const std::uint32_t folder = lastFolderId_;
   const std::uint32_t hash = fileHash(folder, name);
   if (findFile(folder, name, hash) != kNotFound) return;
   growIfFull(fileSlots_, files_.size());

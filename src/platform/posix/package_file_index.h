@@ -80,6 +80,9 @@ class PackageFileIndex final : public PackageFiles {
   std::uint32_t append(Text t);
 
   bool mergedUsr_;
+  // Lists run folder by folder: the folder of the last path added saves a look-up.
+  std::string lastFolder_;
+  std::uint32_t lastFolderId_ = 0xFFFFFFFFu;
   std::string text_;
   std::vector<Folder> folders_;
   std::vector<Slot> folderSlots_;
