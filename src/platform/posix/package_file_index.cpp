@@ -32,14 +32,7 @@ std::uint32_t fileHash(std::uint32_t folder, std::string_view name) {
 
 constexpr std::uint32_t kNotFound = PackageFiles::kNoFolder;
 
-}  // namespace
-
-PackageFileIndex::PackageFileIndex(bool mergedUsr)
-    : mergedUsr_(mergedUsr), folderSlots_(1024, Slot{0, 0}), fileSlots_(4096, Slot{0, 0}) {}
-
 // Open addressing with linear probing; a table doubles when three quarters are taken.
-namespace {
-
 template <typename SlotT>
 void insertSlot(std::vector<SlotT>& slots, std::uint32_t id, std::uint32_t hash) {
   const std::size_t mask = slots.size() - 1;
@@ -71,6 +64,9 @@ std::uint32_t findSlot(const std::vector<SlotT>& slots, std::uint32_t hash, Matc
 }
 
 }  // namespace
+
+PackageFileIndex::PackageFileIndex(bool mergedUsr)
+    : mergedUsr_(mergedUsr), folderSlots_(1024, Slot{0, 0}), fileSlots_(4096, Slot{0, 0}) {}
 
 PackageFileIndex::Text PackageFileIndex::usrForm(std::string_view path) const {
   if (mergedUsr_ && path.size() > 1 && path[0] == '/') {
