@@ -17,33 +17,29 @@ namespace {
 // Far above any real database file; only guards against an absurd one.
 constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 
-// Reads a whole file straight into `out` (its room is reused from file to file).
+// Reads a whole file straight into `out`, whose room is reused from file to file.
 bool readFile(const std::string& path, std::string& out) {
   out.clear();
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat st;
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-            static_cast<std::uint64_t>(st.st_size) <= kMaxFileBytes;
-  // The file may grow while it is read: read on until the end, whatever fstat said.
-  std::size_t size = ok ? static_cast<std::size_t>(st.st_size) + 1 : 0;
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  // One byte more than fstat says, so the end shows without a second round; a file that
+  // grows meanwhile is still read to its end.
+  std::size_t room = ok ? static_cast<std::size_t>(st.st_size) + 1 : 0;
   while (ok) {
-    if (out.size() == size) size *= 2;
-    if (size > kMaxFileBytes) ok = false;
-    if (!ok) break;
     const std::size_t have = out.size();
-    out.resize(size);
-    const ssize_t n = ::read(fd, out.data() + have, size - have);
-    if (n < 0 && errno == EINTR) {
-      out.resize(have);
-      continue;
-    }
-    if (n <= 0) {
-      out.resize(have);
-      ok = n == 0;
+    if (have == room) room *= 2;
+    if (room > kMaxFileBytes) {
+      ok = false;
       break;
     }
-    out.resize(have + static_cast<std::size_t>(n));
+    out.resize(room);
+    const ssize_t n = ::read(fd, out.data() + have, room - have);
+    out.resize(have + (n > 0 ? static_cast<std::size_t>(n) : 0));
+    if (n > 0 || (n < 0 && errno == EINTR)) continue;
+    ok = n == 0;
+    break;
   }
   ::close(fd);
   return ok;
