@@ -14,7 +14,7 @@
 #include "platform/posix/dpkg_database.h"
 #include "platform/posix/posix_desktop_files.h"
 #include "platform/posix/posix_processes.h"
-#include "search/queue_event_loop.h"
+#include "support/queue_event_loop.h"
 #include "support/temp_dir.h"
 
 namespace norvane {
