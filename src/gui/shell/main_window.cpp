@@ -21,6 +21,7 @@
 #include "gui/shell/disk_panel.h"
 #include "gui/shell/maker.h"
 #include "gui/shell/start_page.h"
+#include "gui/stats/folder_statistics.h"
 #include "gui/stats/stats_page.h"
 #include "gui/uninstall/uninstall_page.h"
 #include "gui/widgets/action_label.h"
@@ -49,6 +50,7 @@ void setColour(QWidget* w, const QColor& colour) {
 MainWindow::MainWindow(Platform platform, std::shared_ptr<Prompts> prompts, DesktopServices desktop,
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      folderSearch(nullptr, &folderSearchLoop_),
       platform_(std::move(platform)),
       prompts_(std::move(prompts)),
       desktop_(std::move(desktop)),
@@ -223,6 +225,8 @@ void MainWindow::buildPages() {
                           *startPage->commonFolderPage, platform_, *prompts_, imageList, this);
   restartQueueCommands =
       new RestartQueueCommands(*startPage->restartPage, platform_, *prompts_, *this);
+  folderStatistics = new FolderStatistics(*statsPage, folderSearch, makeHostDirectoryReader(),
+                                          platform_, prompts_, *this);
 }
 
 JunkScan& MainWindow::createJunkScan(FileListDialog& fileList,
@@ -306,6 +310,9 @@ void MainWindow::wireHandlers() {
             [this](QObject*) { restartQueueCommands->removeSelectedFile(); });
   bindClick(restart->deleteAtRestartCommand,
             [this](QObject*) { restartQueueCommands->deleteAtRestart(); });
+
+  bindClick(statsPage->startCountCommand, [this](QObject*) { folderStatistics->startCount(); });
+  bindClick(statsPage->stopCountCommand, [this](QObject*) { folderStatistics->stopCount(); });
 
   bindClick(onlineUpdateLink, [this](QObject* s) { openUpdateWindow(s); });
   bindClick(diskPanel->recycleBinLabel, [this](QObject*) { showRecycleBin(); });

@@ -2,8 +2,9 @@
 // The main window: the borderless skinned frame with its caption line, drag strip and window
 // buttons, the four function buttons and their pages, the bottom links and the memory-trim
 // timer. The pages are their own widgets; this class creates them and the commands behind
-// them, owns the junk search, wires the pages' labels and runs every command handler under
-// the general error report. What lies outside the window (the settings dialog, the update
+// them, owns the second search component (the folder statistics'; the junk scan owns the
+// first), wires the pages' labels and runs every command handler under the general error
+// report. What lies outside the window (the settings dialog, the update
 // window) is asked for by signal.
 #include <QPointer>
 #include <QWidget>
@@ -12,9 +13,11 @@
 #include <memory>
 
 #include "core/cleaning/cleaning_settings.h"
+#include "core/search/find_file.h"
 #include "gui/shell/desktop_services.h"
 #include "gui/widgets/error_report.h"
 #include "gui/widgets/image_list.h"
+#include "gui/widgets/qt_event_loop.h"
 #include "platform/platform.h"
 
 class QLabel;
@@ -29,6 +32,7 @@ class ActionLabel;
 class DiskPanel;
 class DragStrip;
 class FileListDialog;
+class FolderStatistics;
 class JunkScan;
 class Prompts;
 class RestartQueueCommands;
@@ -39,6 +43,9 @@ class UninstallPage;
 
 class MainWindow : public QWidget {
   Q_OBJECT
+
+  // Declared before the search that keeps a pointer to it.
+  QtEventLoop folderSearchLoop_;
 
  public:
   // Function pages by index.
@@ -124,6 +131,9 @@ class MainWindow : public QWidget {
   ScanTargetLists* scanTargetLists = nullptr;
   RestartQueueCommands* restartQueueCommands = nullptr;
   JunkScan* junkScan = nullptr;
+  // The second search component and the folder statistics that count with it.
+  FindFile folderSearch;
+  FolderStatistics* folderStatistics = nullptr;
 
  signals:
   // "设置" (options page) or "文件类型" (file-type page) of a target page.

@@ -64,8 +64,9 @@ class FakeSystemInfo : public SystemInfo {
  public:
   bool nt = true;
   int trims = 0;
+  std::uint32_t tick = 0;  // what tickCount() gives
   bool isNtFamily() override { return nt; }
-  std::uint32_t tickCount() override { return 0; }
+  std::uint32_t tickCount() override { return tick; }
   void trimWorkingSet() override { ++trims; }
 };
 
