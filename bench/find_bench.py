@@ -4,7 +4,8 @@
     bench/find_bench.py [--tree DIR] [--runs N] [--find-binary PATH] [--rebuild]
 
 Builds (once) a tree of at least 200,000 files in 20,000 folders with realistic names, a few
-percent of them junk names, then runs side by side, alternating, each at least --runs times:
+percent of them junk names (an existing --tree folder is replaced only when an earlier run
+made it; see bench_tree.py), then runs side by side, alternating, each at least --runs times:
 
   1. the built-in junk masks over the tree: norvane-find against find with -iname tests;
   2. norvane-find --masks '*.*' --directories --summary against du -s.
@@ -14,11 +15,13 @@ Prints the median wall times and the ratios (ours / theirs); lower is better.
 import argparse
 import os
 import random
-import shutil
 import statistics
 import subprocess
 import sys
 import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import bench_tree  # noqa: E402  (the tree folder's marker)
 
 JUNK_MASKS = ("*.gid;*.ftg;*.fts;Thumbs.db;pspbrwse.jbf;*.chk;chklist.*;*.err;errorlog.txt;"
               "*.bak;*.old;*.prv;~*.*;*.tmp;*.temp;*.??$;*.~*;*._mp;*.$$$;*.---;*.@@@;*.dmp;"
@@ -47,11 +50,10 @@ JUNK_NAMES = ["{w}.tmp", "~{w}.doc", "{w}.bak", "{w}.log", "Thumbs.db", "{w}.old
 
 
 def build_tree(root):
-    """Creates the tree under `root`: 20 x 20 x 50 folders below the root (20,000 in all)."""
+    """Creates the tree under `root`: 20 x 20 x 50 folders below the root (20,000 in all).
+    An earlier tree there is removed first; any other folder is left alone (bench_tree)."""
     rng = random.Random(623)
-    if os.path.exists(root):
-        shutil.rmtree(root)
-    os.makedirs(root)
+    bench_tree.prepare(root, TREE_VERSION)
     folders = []
     for a in range(20):
         top = os.path.join(root, f"{rng.choice(WORDS)}_{a:02d}")
@@ -86,17 +88,12 @@ def build_tree(root):
             os.write(fd, payload[: min(size, len(payload))])
         os.close(fd)
         files += 1
-    with open(os.path.join(root, ".complete"), "w") as f:
-        f.write(TREE_VERSION + "\n")
+    bench_tree.finish(root, TREE_VERSION)
     return len(folders) + 1, files
 
 
 def tree_ready(root):
-    try:
-        with open(os.path.join(root, ".complete")) as f:
-            return f.read().strip() == TREE_VERSION
-    except OSError:
-        return False
+    return bench_tree.ready(root, TREE_VERSION)
 
 
 def time_run(cmd):

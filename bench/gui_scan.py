@@ -22,6 +22,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import bench_tree  # noqa: E402  (the tree folder's marker)
 import find_bench  # noqa: E402  (the tree builder and the junk masks)
 
 TREE_100K_VERSION = "norvane-gui-bench-tree v2: 2000 folders, 100000 files under files/"
@@ -29,10 +30,10 @@ TREE_100K_VERSION = "norvane-gui-bench-tree v2: 2000 folders, 100000 files under
 
 def build_tree_100k(root):
     """2,000 folders of 50 empty files each under root/files (the marker file stays outside
-    what is scanned), named like the search benchmark's files."""
+    what is scanned), named like the search benchmark's files. An earlier tree there is
+    removed first; any other folder is left alone (bench_tree)."""
     rng = random.Random(100)
-    if os.path.exists(root):
-        subprocess.run(["rm", "-rf", "--", root], check=True)
+    bench_tree.prepare(root, TREE_100K_VERSION)
     for a in range(40):
         for b in range(50):
             folder = os.path.join(root, "files", f"{rng.choice(find_bench.WORDS)}_{a:02d}",
@@ -42,16 +43,11 @@ def build_tree_100k(root):
                 name = (f"{rng.choice(find_bench.WORDS)}_{a:02d}{b:02d}{c:02d}."
                         f"{rng.choice(find_bench.EXTENSIONS)}")
                 os.close(os.open(os.path.join(folder, name), os.O_CREAT | os.O_WRONLY, 0o644))
-    with open(os.path.join(root, ".complete"), "w") as f:
-        f.write(TREE_100K_VERSION + "\n")
+    bench_tree.finish(root, TREE_100K_VERSION)
 
 
 def tree_100k_ready(root):
-    try:
-        with open(os.path.join(root, ".complete")) as f:
-            return f.read().strip() == TREE_100K_VERSION
-    except OSError:
-        return False
+    return bench_tree.ready(root, TREE_100K_VERSION)
 
 
 def gui_scan(driver, folder, masks, show_list=False):
