@@ -29,8 +29,8 @@ FolderCount::FolderCount(FindFile& search, DirectoryReader& reader)
   search_.OnFolderChange = [this](FindFile* s, const std::string& folder, FolderIgnore&) {
     folderEntered(s, folder);
   };
-  search_.OnFileMatch = [this](FindFile* s, const std::string&, const SearchRecord& entry) {
-    entryFound(s, entry);
+  search_.OnFileMatch = [this](FindFile* s, const std::string& folder, const SearchRecord& entry) {
+    entryFound(s, folder, entry);
   };
 }
 
@@ -87,12 +87,19 @@ void FolderCount::folderEntered(FindFile* sender, const std::string& folder) {
   if (!sender->Threaded() && letInterfaceRun && slice_.due()) letInterfaceRun();
 }
 
-void FolderCount::entryFound(FindFile* sender, const SearchRecord& entry) {
-  if (entry.Attr & kFileAttributeDirectory)
+void FolderCount::entryFound(FindFile* sender, const std::string& folder,
+                             const SearchRecord& entry) {
+  if (entry.Attr & kFileAttributeDirectory) {
     ++folderCount;
-  else
+  } else {
     ++fileCount;
-  totalSize += entry.Size;
+    totalSize += entry.Size;
+    // Sizes are the entries' own, as `find -printf %s` gives them: a link's is its length.
+    if ((entry.Attr & kFileAttributeReparsePoint) && linkSize) {
+      const std::int64_t size = linkSize(folder + entry.Name);
+      if (size > 0) totalSize += size;
+    }
+  }
   if (!sender->Threaded() && letInterfaceRun && slice_.due()) letInterfaceRun();
 }
 

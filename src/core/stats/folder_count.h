@@ -19,7 +19,7 @@ struct FolderFigures {
   std::string path;  // partition root + folder name, without a trailing separator
   std::int64_t folders = 0;
   std::int64_t files = 0;
-  std::int64_t bytes = 0;          // the files' own sizes; folders and links count 0
+  std::int64_t bytes = 0;          // the files' own sizes; folders count 0
   std::int64_t partitionSize = 0;  // total size of the partition, -1 when unreadable
   bool complete = true;            // false: the count was stopped inside this folder
 };
@@ -40,6 +40,9 @@ class FolderCount {
 
   // A folder's figures are ready (after a stop too, with what was counted so far).
   std::function<void(const FolderFigures&)> onFolderCounted;
+  // The own size of the link at a path (the length of the path it holds), or -1. The search
+  // reports links with 0 bytes; without this they count 0.
+  std::function<std::int64_t(const std::string& path)> linkSize;
   // Lets the interface run; called from inside the search at most once per time slice, so a
   // stop arrives within a slice. The folder being walked is currentFolder().
   std::function<void()> letInterfaceRun;
@@ -66,7 +69,7 @@ class FolderCount {
  private:
   void searchBegan();
   void folderEntered(FindFile* sender, const std::string& folder);
-  void entryFound(FindFile* sender, const SearchRecord& entry);
+  void entryFound(FindFile* sender, const std::string& folder, const SearchRecord& entry);
 
   FindFile& search_;
   DirectoryReader& reader_;

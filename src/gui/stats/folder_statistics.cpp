@@ -8,6 +8,7 @@
 #include "core/stats/size_column.h"
 #include "gui/stats/stats_page.h"
 #include "gui/widgets/prompts.h"
+#include "platform/link_size.h"
 
 namespace norvane {
 
@@ -42,6 +43,7 @@ FolderStatistics::FolderStatistics(StatsPage& page, FindFile& search,
       prompts_(std::move(prompts)),
       window_(window) {
   setObjectName(QStringLiteral("folderStatistics"));
+  count_.linkSize = symbolicLinkSize;
   count_.onFolderCounted = [this](const FolderFigures& figures) { addRow(figures); };
   count_.letInterfaceRun = [this] { letInterfaceRun(); };
   window.installEventFilter(this);

@@ -218,8 +218,8 @@ class PosixDirectory : public Directory {
       attr |= kFileAttributeArchive;
       if (blocks * 512 < size) attr |= kFileAttributeSparse;
     } else if (S_ISLNK(mode)) {
-      // Its own size, the length of the path it holds, as lstat and `find -printf %s` give it.
       attr |= kFileAttributeReparsePoint;
+      size = 0;
     } else {
       attr |= kFileAttributeSystem;
       size = 0;

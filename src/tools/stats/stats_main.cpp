@@ -14,6 +14,7 @@
 #include "core/stats/folder_count.h"
 #include "platform/directory_reader.h"
 #include "platform/file_system_size.h"
+#include "platform/link_size.h"
 #include "tools/stats/stats_line.h"
 #include "tools/stats/stats_options.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   std::shared_ptr<DirectoryReader> reader = makeHostDirectoryReader();
   FindFile search(reader);
   FolderCount count(search, *reader);
+  count.linkSize = symbolicLinkSize;
   count.onFolderCounted = [](const FolderFigures& figures) {
     const std::string line = statsLine(figures);
     std::fwrite(line.data(), 1, line.size(), stdout);
