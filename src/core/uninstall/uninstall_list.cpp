@@ -34,19 +34,19 @@ UninstallList::UninstallList(std::shared_ptr<RegistrationStore> store) : store_(
 void UninstallList::setDisplayMode(unsigned value) {
   if (value == displayMode_) return;
   displayMode_ = value;
-  refresh();
+  if (built_) refresh();
 }
 
 void UninstallList::setShowAll(bool value) {
   if (value == showAll_) return;
   showAll_ = value;
-  refresh();
+  if (built_) refresh();
 }
 
 void UninstallList::setShowEmptyValues(bool value) {
   if (value == showEmptyValues_) return;
   showEmptyValues_ = value;
-  refresh();
+  if (built_) refresh();
 }
 
 void UninstallList::setSorted(bool value) {
@@ -77,6 +77,7 @@ void UninstallList::sortEntries() {
 
 void UninstallList::refresh() {
   const int remembered = selected_;
+  built_ = true;
   entries_.clear();
   selected_ = -1;
 

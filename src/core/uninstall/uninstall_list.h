@@ -33,7 +33,9 @@ class UninstallList {
 
   explicit UninstallList(std::shared_ptr<RegistrationStore> store);
 
-  // Setting one of these three to a new value refreshes the entries.
+  // Setting one of these three to a new value refreshes the entries, once they have been
+  // built: before the first refresh() the settings are the list's design values and read
+  // nothing.
   unsigned displayMode() const { return displayMode_; }
   void setDisplayMode(unsigned value);
   // Entries without a display name are listed too, under their registration's name.
@@ -82,6 +84,7 @@ class UninstallList {
   bool sorted_ = false;
   std::vector<UninstallEntry> entries_;
   int selected_ = -1;
+  bool built_ = false;
 };
 
 }  // namespace norvane

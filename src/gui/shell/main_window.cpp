@@ -23,6 +23,7 @@
 #include "gui/shell/start_page.h"
 #include "gui/stats/folder_statistics.h"
 #include "gui/stats/stats_page.h"
+#include "gui/uninstall/uninstall_commands.h"
 #include "gui/uninstall/uninstall_page.h"
 #include "gui/widgets/action_label.h"
 #include "gui/widgets/drag_strip.h"
@@ -227,6 +228,7 @@ void MainWindow::buildPages() {
       new RestartQueueCommands(*startPage->restartPage, platform_, *prompts_, *this);
   folderStatistics = new FolderStatistics(*statsPage, folderSearch, makeHostDirectoryReader(),
                                           platform_, prompts_, *this);
+  uninstallCommands = new UninstallCommands(*uninstallPage, platform_, this);
 }
 
 JunkScan& MainWindow::createJunkScan(FileListDialog& fileList,
@@ -313,6 +315,10 @@ void MainWindow::wireHandlers() {
 
   bindClick(statsPage->startCountCommand, [this](QObject*) { folderStatistics->startCount(); });
   bindClick(statsPage->stopCountCommand, [this](QObject*) { folderStatistics->stopCount(); });
+  bindClick(uninstallPage->uninstallCommand,
+            [this](QObject*) { uninstallCommands->uninstallSelected(); });
+  bindClick(uninstallPage->deleteUninstallInfoCommand,
+            [this](QObject*) { uninstallCommands->deleteSelectedRegistration(); });
 
   bindClick(onlineUpdateLink, [this](QObject* s) { openUpdateWindow(s); });
   bindClick(diskPanel->recycleBinLabel, [this](QObject*) { showRecycleBin(); });

@@ -39,6 +39,7 @@ class RestartQueueCommands;
 class ScanTargetLists;
 class StartPage;
 class StatsPage;
+class UninstallCommands;
 class UninstallPage;
 
 class MainWindow : public QWidget {
@@ -134,6 +135,8 @@ class MainWindow : public QWidget {
   // The second search component and the folder statistics that count with it.
   FindFile folderSearch;
   FolderStatistics* folderStatistics = nullptr;
+  // The list and commands behind the page "软件卸载".
+  UninstallCommands* uninstallCommands = nullptr;
 
  signals:
   // "设置" (options page) or "文件类型" (file-type page) of a target page.

@@ -1,7 +1,10 @@
 #include "gui/uninstall/uninstall_page.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "gui/widgets/action_label.h"
 #include "gui/widgets/page_commands.h"
@@ -15,9 +18,15 @@ UninstallPage::UninstallPage(const ImageList& images, QWidget* parent) : QWidget
   programList = new QListWidget(this);
   programList->setObjectName(QStringLiteral("programList"));
   programList->setGeometry(listGeometry());
+  programList->setSelectionMode(QAbstractItemView::SingleSelection);
+  programList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  programList->setUniformItemSizes(true);
+  programList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  programList->setTextElideMode(Qt::ElideRight);
   QPalette tips = programList->palette();
   tips.setColor(QPalette::Base, tips.color(QPalette::ToolTipBase));
   programList->setPalette(tips);
+  connect(programList, &QListWidget::currentRowChanged, this, &UninstallPage::programSelected);
 
   uninstallCommand = createCommandLabel(this, images, QStringLiteral("uninstallCommand"),
                                         QStringLiteral("卸载"), 24, QPoint(12, 336));
@@ -33,6 +42,30 @@ UninstallPage::UninstallPage(const ImageList& images, QWidget* parent) : QWidget
   uninstallWarningLabel->setPalette(red);
   uninstallWarningLabel->move(230, 338);
   uninstallWarningLabel->adjustSize();
+}
+
+int UninstallPage::rowHeight() const {
+  // 12 pixels fit 宋体; the CJK fonts that stand in for it on Linux are taller and would be
+  // cut off.
+  return std::max(kDesignedRowHeight, QFontMetrics(programList->font()).height());
+}
+
+void UninstallPage::showPrograms(const std::vector<std::string>& names, int selected) {
+  const QSignalBlocker quiet(programList);
+  programList->clear();
+  const QSize rowSize(0, rowHeight());
+  for (const std::string& name : names) {
+    auto* row = new QListWidgetItem(QString::fromStdString(name), programList);
+    row->setSizeHint(rowSize);
+  }
+  programList->setCurrentRow(selected);
+}
+
+void UninstallPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  emit firstShown();
 }
 
 }  // namespace norvane

@@ -37,6 +37,10 @@ Platform makeHostPlatform() {
   p.fileOps = std::make_shared<PosixFileOps>();
   p.restartDelete = std::make_shared<PosixRestartDelete>();
   p.power = std::make_shared<LogindPower>();
+  p.desktopFiles = makeHostDesktopFiles();
+  p.desktopEnvironment = hostDesktopEnvironment();
+  p.packageDatabase = makeHostPackageDatabase();
+  p.processLauncher = makeHostProcessLauncher();
   return p;
 }
 

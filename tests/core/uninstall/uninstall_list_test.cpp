@@ -90,6 +90,11 @@ TEST_F(UninstallListTest, EachRootReversedUserFirst) {
 }
 
 TEST_F(UninstallListTest, SettingsRefreshOnlyWhenTheyChange) {
+  // Before the first build the settings are design values: nothing is read.
+  list.setShowEmptyValues(true);
+  list.setShowEmptyValues(false);
+  EXPECT_EQ(store->lists, 0);
+  EXPECT_EQ(changes, 0);
   list.refresh();
   list.setShowAll(false);
   list.setShowEmptyValues(false);

@@ -50,6 +50,16 @@ char FakeVolumes::driveOfPath(const std::string& path) {
   return best;
 }
 
+DesktopEnvironment desktopEnvironmentUnder(const std::string& root) {
+  DesktopEnvironment env;
+  env.home = root + "/home";
+  env.dataHome = "";
+  env.dataDirs = root + "/share";
+  env.systemFlatpakApplications = root + "/flatpak";
+  env.snapApplications = root + "/snap";
+  return env;
+}
+
 int FakeTrash::query(TrashContents& out) {
   ++queries;
   if (onQuery) onQuery();

@@ -7,6 +7,9 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/posix/dpkg_database.h"
+#include "platform/posix/posix_desktop_files.h"
+#include "support/fixture_programs.h"
 
 namespace norvane::test {
 
@@ -70,12 +73,27 @@ class FakeSystemInfo : public SystemInfo {
   void trimWorkingSet() override { ++trims; }
 };
 
-// One bundle of fakes, each reachable for set-up and checks.
+// The folders of desktop entries all below `root`: the home folder "home" (entries in
+// "home/.local/share/applications"), $XDG_DATA_DIRS "share" (entries in "share/applications"),
+// the machine's Flatpak exports "flatpak" and the Snap folder "snap".
+DesktopEnvironment desktopEnvironmentUnder(const std::string& root);
+
+// One bundle of fakes, each reachable for set-up and checks. Software uninstall reads real
+// files, but below a folder that does not exist until a test points it at fixtures: no desktop
+// entries, no packages, and no program can be started.
 struct FakePlatform {
   std::shared_ptr<FakeVolumes> volumes = std::make_shared<FakeVolumes>();
   std::shared_ptr<FakeShellFolders> shellFolders = std::make_shared<FakeShellFolders>();
   std::shared_ptr<FakeTrash> trash = std::make_shared<FakeTrash>();
   std::shared_ptr<FakeSystemInfo> system = std::make_shared<FakeSystemInfo>();
+  std::shared_ptr<DesktopFiles> desktopFiles = std::make_shared<PosixDesktopFiles>();
+  DesktopEnvironment desktopEnvironment = desktopEnvironmentUnder(kNoFixture);
+  std::shared_ptr<PackageDatabase> packageDatabase =
+      std::make_shared<DpkgDatabase>(std::string(kNoFixture) + "/dpkg");
+  std::shared_ptr<FixtureProcessLauncher> processLauncher =
+      std::make_shared<FixtureProcessLauncher>();
+
+  static constexpr const char* kNoFixture = "/nonexistent/norvane-fixture";
 
   Platform platform() const {
     Platform p;
@@ -83,6 +101,10 @@ struct FakePlatform {
     p.shellFolders = shellFolders;
     p.trash = trash;
     p.system = system;
+    p.desktopFiles = desktopFiles;
+    p.desktopEnvironment = desktopEnvironment;
+    p.packageDatabase = packageDatabase;
+    p.processLauncher = processLauncher;
     return p;
   }
 };
