@@ -28,6 +28,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Fixture programs are shell scripts; a busy machine may take a while to start one.
+constexpr int kWait = 20000;
+
 QString entry(const QString& name, const QString& extra = {}) {
   return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\n%2").arg(name, extra);
 }
@@ -139,7 +142,7 @@ class UninstallPageTest : public QObject {
     openPage();
     select(3);
     form->uninstallPage->uninstallCommand->click();
-    QTRY_VERIFY(fs::exists(pkexec + ".args"));
+    QTRY_VERIFY_WITH_TIMEOUT(fs::exists(pkexec + ".args"), kWait);
     QCOMPARE(test::readWholeFile(pkexec + ".args"), std::string("dpkg\n--remove\neditor-pkg\n"));
     QVERIFY(prompts->asked().empty());
 
@@ -155,7 +158,7 @@ class UninstallPageTest : public QObject {
 
     select(3);
     dir->writeFile("bin/pkexec.release");
-    QTRY_COMPARE(list->count(), 4);
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 4, kWait);
     QCOMPARE(names(), (QStringList{"Notes", "Tool", "Viewer", "Alpha"}));
     QCOMPARE(list->currentRow(), 3);
 
@@ -166,7 +169,7 @@ class UninstallPageTest : public QObject {
             "/home/.local/share/flatpak/exports/share/applications/org.x.Tool.desktop");
     select(1);
     form->uninstallPage->uninstallCommand->click();
-    QTRY_COMPARE(list->count(), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, kWait);
     QCOMPARE(test::readWholeFile(flatpak + ".args"),
              std::string("uninstall\n--user\n--noninteractive\norg.x.Tool\n"));
     QCOMPARE(names(), (QStringList{"Notes", "Viewer", "Alpha"}));
@@ -230,10 +233,10 @@ class UninstallPageTest : public QObject {
     openPage();
     select(4);
     form->uninstallPage->uninstallCommand->click();
-    QTRY_VERIFY(form->uninstallCommands->runner().waiting());
+    QTRY_VERIFY_WITH_TIMEOUT(form->uninstallCommands->runner().waiting(), kWait);
     form.reset();
     dir->writeFile("bin/pkexec.release");
-    QTRY_VERIFY(fs::exists(*dir / "bin/pkexec.done"));
+    QTRY_VERIFY_WITH_TIMEOUT(fs::exists(*dir / "bin/pkexec.done"), kWait);
   }
 };
 
