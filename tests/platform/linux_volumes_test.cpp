@@ -137,6 +137,18 @@ TEST_F(VolumesFixture, MissingOrUnreadableMountTableMeansNoDrives) {
   EXPECT_TRUE(volumesAt(tmp / "dir-mountinfo").fixedDrives().empty());
 }
 
+TEST_F(VolumesFixture, RootFolderIsCEvenWhenNoMountCoversIt) {
+  // What a process in a chroot sees: mounts below its root, none on "/" itself.
+  LinuxVolumes v = volumes(
+      "5 1 0:5 / /proc rw - proc proc rw\n"
+      "6 1 8:2 / /data rw - ext4 /dev/sda2 rw\n");
+  EXPECT_EQ(v.rootPath('C'), "/");
+  EXPECT_EQ(v.rootPath('D'), "/data/");
+  DiskSpace space;
+  EXPECT_TRUE(v.diskSpace('C', space));
+  EXPECT_GT(space.total, 0);
+}
+
 TEST_F(VolumesFixture, MountTableIsReadAgainWhenItChanges) {
   LinuxVolumes v = volumes("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n");
   EXPECT_FALSE(v.isFixedDrive('D'));
@@ -165,8 +177,10 @@ TEST_F(VolumesFixture, DriveOfPathTakesTheLongestWholeComponentPrefix) {
 
 TEST_F(VolumesFixture, DiskSpaceOfARealFolderMount) {
   const std::string mp = tmp.makeDir("mnt");
-  LinuxVolumes v = volumes("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                           "2 1 8:2 / " + mp + " rw - ext4 /dev/sda2 rw\n");
+  LinuxVolumes v = volumes(
+      "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+      "2 1 8:2 / " +
+      mp + " rw - ext4 /dev/sda2 rw\n");
   ASSERT_EQ(v.rootPath('D'), mp + "/");
   DiskSpace space;
   ASSERT_TRUE(v.diskSpace('D', space));
@@ -181,8 +195,10 @@ TEST_F(VolumesFixture, DiskSpaceOfARealFolderMount) {
 }
 
 TEST_F(VolumesFixture, VanishedMountGivesFailureValues) {
-  LinuxVolumes v = volumes("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                           "2 1 8:2 / " + (tmp / "gone") + " rw - ext4 /dev/sda2 rw\n");
+  LinuxVolumes v = volumes(
+      "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+      "2 1 8:2 / " +
+      (tmp / "gone") + " rw - ext4 /dev/sda2 rw\n");
   ASSERT_TRUE(v.isFixedDrive('D'));
   DiskSpace space;
   space.total = 42;
@@ -221,8 +237,9 @@ TEST_F(VolumesFixture, VolumeFactsFromDiskLinksAndTheMountTable) {
 TEST(BlockDevices, ProbeReadsLabelAndUuidFromTheSuperblock) {
   TempDir tmp;
   const std::string image = tmp.writeFile("disk.img", std::string(4 << 20, '\0'));
-  const std::string cmd = "mke2fs -q -F -t ext4 -L 'Data Disk' -U 0a1b2c3d-1111-2222-3333-444455556666 '" +
-                          image + "' >/dev/null 2>&1";
+  const std::string cmd =
+      "mke2fs -q -F -t ext4 -L 'Data Disk' -U 0a1b2c3d-1111-2222-3333-444455556666 '" + image +
+      "' >/dev/null 2>&1";
   if (std::system(cmd.c_str()) != 0) GTEST_SKIP() << "mke2fs is not available";
   const auto ids = BlockDevices::probe(image);
   EXPECT_EQ(ids.label, "Data Disk");

@@ -67,12 +67,18 @@ std::vector<FixedDrive> LinuxVolumes::assignLetters(const std::vector<MountEntry
   std::vector<MountEntry> unique;
   for (const MountEntry& m : others)
     if (seen.insert(deviceKey(m)).second) unique.push_back(m);
-  std::sort(unique.begin(), unique.end(), [](const MountEntry& a, const MountEntry& b) {
-    return a.mountPoint < b.mountPoint;
-  });
+  std::sort(unique.begin(), unique.end(),
+            [](const MountEntry& a, const MountEntry& b) { return a.mountPoint < b.mountPoint; });
 
+  // Inside a chroot or some containers no mount covers "/" in the process's view; the root
+  // folder is still the system partition.
+  if (!root) {
+    root.emplace();
+    root->root = "/";
+    root->mountPoint = "/";
+  }
   std::vector<FixedDrive> drives;
-  if (root) drives.push_back({'C', *root, "/"});
+  drives.push_back({'C', *root, "/"});
   char next = 'D';
   for (const MountEntry& m : unique) {
     if (next > 'Z') break;

@@ -13,6 +13,7 @@
 
 #include "platform/ansi_codec.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 namespace norvane {
 namespace {
@@ -41,7 +42,8 @@ TEST(IniFileTest, RewrittenKeyKeepsItsLineAndNewKeyEndsItsSection) {
   ASSERT_EQ(0, ini.writeString("A", "new", "n"));
   ASSERT_EQ(0, ini.writeString("b", "w", "4"));
   // Line endings of an LF file stay LF; the comment and the second [A] are untouched.
-  EXPECT_EQ("; settings\n[A]\nx=9\ny=2\nnew=n\n\n[B]\nz=3\nw=4\n[A]\nx=shadowed\n", test::readWholeFile(path));
+  EXPECT_EQ("; settings\n[A]\nx=9\ny=2\nnew=n\n\n[B]\nz=3\nw=4\n[A]\nx=shadowed\n",
+            test::readWholeFile(path));
   IniFile again(path);
   EXPECT_EQ("9", again.readString("A", "x"));
   EXPECT_EQ((std::vector<std::string>{"A", "B"}), again.readSections());
@@ -77,7 +79,8 @@ TEST(IniFileTest, ReadsLikeTheProfileFunctions) {
 
   // Appending after a last line without a line ending gives that line one first.
   ASSERT_EQ(0, ini.writeString("next", "k2", "v2"));
-  EXPECT_EQ("[next]\r\nk=v\r\nk2=v2\r\n", test::readWholeFile(path).substr(test::readWholeFile(path).find("[next]")));
+  EXPECT_EQ("[next]\r\nk=v\r\nk2=v2\r\n",
+            test::readWholeFile(path).substr(test::readWholeFile(path).find("[next]")));
 }
 
 TEST(IniFileTest, IntegersInDecimalAndBothHexForms) {
@@ -169,7 +172,8 @@ TEST(IniFileTest, CrlfAndByteOrderMarkAreKept) {
 
 TEST(IniFileTest, Cp936FileIsReadAndRewrittenAsUtf8) {
   TempDir dir;
-  // "[FileList]\r\n帮助文件缓存=*.gid;\r\n" as written in code page 936, the Chinese Windows code page.
+  // "[FileList]\r\n帮助文件缓存=*.gid;\r\n" as written in code page 936, the Chinese Windows code
+  // page.
   const std::string gbk =
       "[FileList]\r\n\xb0\xef\xd6\xfa\xce\xc4\xbc\xfe\xbb\xba\xb4\xe6=*.gid;\r\n";
   const std::string path = dir.writeFile("g.ini", gbk);
@@ -178,7 +182,8 @@ TEST(IniFileTest, Cp936FileIsReadAndRewrittenAsUtf8) {
   EXPECT_EQ((std::vector<std::string>{"帮助文件缓存"}), ini.readSectionKeys("FileList"));
   EXPECT_EQ("*.gid;", ini.readString("FileList", "帮助文件缓存"));
   ASSERT_EQ(0, ini.writeString("FileList", "图象缓存", "Thumbs.db;"));
-  EXPECT_EQ("[FileList]\r\n帮助文件缓存=*.gid;\r\n图象缓存=Thumbs.db;\r\n", test::readWholeFile(path));
+  EXPECT_EQ("[FileList]\r\n帮助文件缓存=*.gid;\r\n图象缓存=Thumbs.db;\r\n",
+            test::readWholeFile(path));
   EXPECT_FALSE(IniFile(path).decodedAsCp936());
 }
 
@@ -255,18 +260,6 @@ TEST(IniFileTest, FailedWriteLeavesFileAndObjectUnchanged) {
   EXPECT_EQ(EINVAL, IniFile(dir / "x.ini").writeString("a]b", "k", "1"));
 }
 
-// Runs `body` in a child without root's rights; returns its exit status.
-int runAsNobody(const std::function<int()>& body) {
-  pid_t pid = fork();
-  if (pid == 0) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(100);
-    _exit(body());
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
-}
-
 TEST(IniFileTest, ReadOnlyFolderFailsForNewFilesButAWritableFileIsRewrittenInPlace) {
   TempDir dir;
   ASSERT_EQ(0, chmod(dir.path().c_str(), 0755));
@@ -274,7 +267,9 @@ TEST(IniFileTest, ReadOnlyFolderFailsForNewFilesButAWritableFileIsRewrittenInPla
   const std::string existing = dir.writeFile("locked/Setup.ini", "[S]\nk=1\n");
   ASSERT_EQ(0, chmod(existing.c_str(), 0666));
   ASSERT_EQ(0, chmod(folder.c_str(), 0555));
-  int status = runAsNobody([&] {
+  if (!test::unprivilegedCanReach(existing))
+    GTEST_SKIP() << "an unprivileged user can't reach the temporary folder";
+  int status = test::runUnprivileged([&] {
     if (IniFile(folder + "/new.ini").writeString("S", "k", "1") == 0) return 1;
     if (IniFile(existing).writeString("S", "k", "2") != 0) return 2;
     return 0;
