@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_identity.h"
+
 namespace norvane {
 
 // Attribute flags of an entry, with the values the search criteria test.
@@ -30,6 +32,7 @@ struct FileRecord {
   std::uint64_t creationTime = 0;
   std::uint64_t lastAccessTime = 0;
   std::uint64_t lastWriteTime = 0;
+  FileIdentity identity;
 };
 
 // What the listing itself tells about an entry, before any look-up.
@@ -44,8 +47,8 @@ class DirectoryListing {
     names_.clear();
   }
   void add(const char* name, std::size_t length, EntryKind kind) {
-    entries_.push_back(Entry{static_cast<std::uint32_t>(names_.size()),
-                             static_cast<std::uint32_t>(length), kind});
+    entries_.push_back(
+        Entry{static_cast<std::uint32_t>(names_.size()), static_cast<std::uint32_t>(length), kind});
     names_.insert(names_.end(), name, name + length);
     names_.push_back('\0');
   }
@@ -85,6 +88,8 @@ enum class OpenResult {
 class Directory {
  public:
   virtual ~Directory() = default;
+  // The folder itself, as it was opened; unknown where the enumeration can't tell.
+  virtual FileIdentity identity() const { return {}; }
   // Replaces `out` with every entry except "." and "..", in the file system's order.
   // False when the folder could not be read to its end (what was read stays in `out`).
   virtual bool list(DirectoryListing& out) = 0;
@@ -107,6 +112,9 @@ class DirectoryReader {
   virtual std::unique_ptr<ReadableFile> openFile(const std::string& path) = 0;
   // The process's current folder, without a trailing separator (except for the root).
   virtual std::string currentDirectory() = 0;
+  // Where the folder at the absolute `path` really is, links in the path resolved; `path`
+  // itself when that can't be told.
+  virtual std::string realFolderPath(const std::string& path) { return path; }
 };
 
 // The enumeration of the machine the program runs on.

@@ -24,7 +24,8 @@ struct Platform {
   std::shared_ptr<RestartDelete> restartDelete;
   std::shared_ptr<Power> power;
   // Software uninstall: the desktop entries and where they lie, the installed packages'
-  // files (the owners of entries), and the start of uninstallers.
+  // files (the owners of entries; also the files a junk scan leaves alone as system files),
+  // and the start of uninstallers.
   std::shared_ptr<DesktopFiles> desktopFiles;
   DesktopEnvironment desktopEnvironment;
   std::shared_ptr<PackageDatabase> packageDatabase;

@@ -8,7 +8,7 @@
 // The machine's own services, asked only harmless questions (nothing is changed).
 TEST(HostPlatform, WiresEveryServiceAndAnswersReadOnlyQuestions) {
   norvane::Platform p = norvane::makeHostPlatform();
-  ASSERT_TRUE(p.volumes && p.shellFolders && p.trash && p.system);
+  ASSERT_TRUE(p.volumes && p.shellFolders && p.trash && p.system && p.packageDatabase);
   EXPECT_TRUE(p.system->isNtFamily());
   EXPECT_TRUE(p.trash->available());
   EXPECT_EQ(p.shellFolders->windowsFolder(), "/usr");

@@ -144,7 +144,7 @@ void FindFile::EndSearch() {
 }
 
 void FindFile::SearchTargets() {
-  SearchWalk walk(*this, *reader_);
+  SearchWalk walk(*this, *reader_, packages_);
   walk.run();
 }
 

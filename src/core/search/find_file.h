@@ -16,6 +16,7 @@
 #include "core/search/search_types.h"
 #include "platform/directory_reader.h"
 #include "platform/event_loop.h"
+#include "platform/package_files.h"
 
 namespace norvane {
 
@@ -63,6 +64,12 @@ class FindFile : public Assignable {
 
   void SetEventLoop(EventLoop* eventLoop) { eventLoop_ = eventLoop; }
   void SetDirectoryReader(std::shared_ptr<DirectoryReader> reader);
+  // The installed packages, whose regular files carry the system attribute. Read once per
+  // search, and only when the criteria test that attribute for a file that is otherwise a
+  // match. Null (the default): no file is a package's.
+  void SetPackageDatabase(std::shared_ptr<PackageDatabase> packages) {
+    packages_ = std::move(packages);
+  }
   // Shows an error raised on the worker thread; called on the creating thread. By default
   // the text goes to standard error.
   void SetErrorDisplay(std::function<void(const std::string&)> display) {
@@ -95,6 +102,7 @@ class FindFile : public Assignable {
   bool threaded_ = false;
   SearchThreadPriority threadPriority_ = tpNormal;
   std::shared_ptr<DirectoryReader> reader_;
+  std::shared_ptr<PackageDatabase> packages_;
   EventLoop* eventLoop_;
   std::function<void(const std::string&)> errorDisplay_;
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/search/search_types.h"
+#include "platform/file_identity.h"
 
 namespace norvane {
 
@@ -25,6 +26,10 @@ struct SearchRecord {
   std::uint32_t Attr = 0;
   std::string Name;  // without path
   Win32FindData FindData;
+  // The entry and the folder it was found in, so that whoever acts on it later can tell
+  // whether the path still leads to them.
+  FileIdentity Identity;
+  FileIdentity FolderIdentity;
 };
 
 }  // namespace norvane

@@ -1,5 +1,6 @@
 #pragma once
 // The snapshot one search runs on: its target folders and its own copies of the criteria.
+#include <cstdint>
 #include <string>
 
 #include "core/search/search_criteria.h"
@@ -26,6 +27,17 @@ class SearchSnapshot {
   // folder, which spares the content test a path look-up.
   bool Matches(const std::string& folder, const SearchRecord& entry,
                Directory* directory = nullptr) const;
+
+  // The two attribute tests alone.
+  bool AttributesMatch(std::uint32_t attributes) const {
+    return Attribute.Matches(attributes) && AttributeEx.Matches(attributes);
+  }
+  // Whether the system attribute decides the attribute tests of an entry whose other
+  // attributes are `attributes`; when it doesn't, nobody needs to know whether it is set.
+  bool SystemAttributeDecides(std::uint32_t attributes) const {
+    return AttributesMatch(attributes | kFileAttributeSystem) !=
+           AttributesMatch(attributes & ~kFileAttributeSystem);
+  }
 
  private:
   void BuildTargets(const SearchCriteria& criteria);

@@ -2,6 +2,7 @@
 
 #include "core/search/file_time.h"
 #include "core/search/find_file.h"
+#include "core/search/search_snapshot.h"
 
 namespace norvane {
 
@@ -24,6 +25,7 @@ void fillRecord(SearchRecord& rec, std::string_view name, const FileRecord& file
   data.nFileSizeHigh = static_cast<std::uint32_t>(static_cast<std::uint64_t>(file.size) >> 32);
   data.nFileSizeLow = static_cast<std::uint32_t>(file.size);
   data.cFileName.assign(name);
+  rec.Identity = file.identity;
 }
 
 }  // namespace
@@ -50,6 +52,7 @@ void SearchWalk::run() {
 
 void SearchWalk::searchTarget(const TargetFolder& target) {
   folder_ = target.Folder;
+  ownership_.beginTarget(target.Folder);
   std::unique_ptr<Directory> root;
   if (owner_.aborted_) return;
   reader_.openFolder(target.Folder, root);
@@ -119,7 +122,8 @@ void SearchWalk::enterFolder(const TargetFolder& target) {
         if (!mask.matches(name)) continue;
         if (!lookUp(frame, i)) continue;
         fillRecord(record_, name, frame.records[i]);
-        if (owner_.AcceptFile(folder_, record_)) {
+        record_.FolderIdentity = frame.identity;
+        if (accept(frame)) {
           record_.Time = FileTimeToLocalDosTime(record_.FindData.ftLastWriteTime);
           owner_.DoFileMatch(folder_, record_);
         }
@@ -138,10 +142,33 @@ bool SearchWalk::lookUp(Frame& frame, std::size_t entry) {
   return state == kPresent;
 }
 
+bool SearchWalk::accept(Frame& frame) {
+  const SearchSnapshot& search = *owner_.targetSearch_;
+  const std::uint32_t attributes = record_.Attr;
+  // Only a regular file can be a package's, and only a test of the system attribute cares.
+  if (!ownership_.enabled() || !(attributes & kFileAttributeArchive) ||
+      !search.SystemAttributeDecides(attributes)) {
+    return owner_.AcceptFile(folder_, record_);
+  }
+  if (search.AttributesMatch(attributes)) {
+    // Wanted unless it is a package's file: the packages are asked only about a file that
+    // passes every other test.
+    return owner_.AcceptFile(folder_, record_) &&
+           !ownership_.owns(folder_, record_.Name, frame.packageFolder);
+  }
+  // Wanted only as a system file.
+  if (!ownership_.owns(folder_, record_.Name, frame.packageFolder)) return false;
+  record_.Attr |= kFileAttributeSystem;
+  record_.FindData.dwFileAttributes |= kFileAttributeSystem;
+  return owner_.AcceptFile(folder_, record_);
+}
+
 void SearchWalk::push(std::unique_ptr<Directory> directory) {
   if (depth_ == frames_.size()) frames_.emplace_back();
   Frame& frame = frames_[depth_];
   frame.directory = std::move(directory);
+  frame.identity = frame.directory ? frame.directory->identity() : FileIdentity{};
+  frame.packageFolder = PackageOwnership::FolderCache{};
   frame.listing.clear();
   frame.records.clear();
   frame.recordState.clear();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/search/package_ownership.h"
 #include "core/search/search_record.h"
 #include "core/search/target_folder.h"
 #include "platform/directory_reader.h"
@@ -18,7 +19,9 @@ class FindFile;
 
 class SearchWalk {
  public:
-  SearchWalk(FindFile& owner, DirectoryReader& reader) : owner_(owner), reader_(reader) {}
+  // `packages` null: no file is a package's, so none is a system file for that reason.
+  SearchWalk(FindFile& owner, DirectoryReader& reader, std::shared_ptr<PackageDatabase> packages)
+      : owner_(owner), reader_(reader), ownership_(std::move(packages), reader) {}
   ~SearchWalk();
   // Walks every target, oldest first, until the search is aborted.
   void run();
@@ -26,6 +29,8 @@ class SearchWalk {
  private:
   struct Frame {
     std::unique_ptr<Directory> directory;  // null when the folder could not be opened
+    FileIdentity identity;
+    PackageOwnership::FolderCache packageFolder;
     DirectoryListing listing;
     std::vector<FileRecord> records;
     std::vector<std::uint8_t> recordState;  // 0 not looked up, 1 present, 2 gone
@@ -39,12 +44,16 @@ class SearchWalk {
   // sub-folders are walked.
   void enterFolder(const TargetFolder& target);
   bool lookUp(Frame& frame, std::size_t entry);
+  // The acceptance test of the entry in record_, which it marks as a system file when it is a
+  // package's regular file and that matters.
+  bool accept(Frame& frame);
   void push(std::unique_ptr<Directory> directory);
   void pop();
   void unwind();
 
   FindFile& owner_;
   DirectoryReader& reader_;
+  PackageOwnership ownership_;
   std::vector<Frame> frames_;
   std::size_t depth_ = 0;  // frames in use
   std::string folder_;

@@ -32,6 +32,7 @@ JunkScan::JunkScan(ScanTargetLists& targets, ScanProgressPage& page, FileListDia
       window_(window),
       settings_(std::move(settings)) {
   setObjectName(QStringLiteral("junkScan"));
+  junkSearch.SetPackageDatabase(platform_.packageDatabase);
   junkSearch.OnSearchBegin = [this](FindFile* s) { searchBegan(s); };
   junkSearch.OnFolderChange = [this](FindFile* s, const std::string& folder, FolderIgnore& ignore) {
     folderEntered(s, folder, ignore);

@@ -25,8 +25,7 @@ Platform makeHostPlatform() {
   trash.uid = static_cast<unsigned>(getuid());
   trash.topDirs = [mountInfo] {
     const auto text = MountInfo::readFile(mountInfo);
-    return text ? FreedesktopTrash::topDirsOf(MountInfo::parse(*text))
-                : std::vector<std::string>();
+    return text ? FreedesktopTrash::topDirsOf(MountInfo::parse(*text)) : std::vector<std::string>();
   };
 
   Platform p;

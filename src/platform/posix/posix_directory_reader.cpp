@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 namespace norvane {
@@ -140,6 +141,8 @@ class PosixDirectory : public Directory {
     if (fd_ >= 0) ::close(fd_);
   }
 
+  FileIdentity identity() const override { return FileIdentity{id_.dev, id_.ino}; }
+
   bool list(DirectoryListing& out) override {
     out.clear();
     if (fd_ < 0) return false;
@@ -177,8 +180,8 @@ class PosixDirectory : public Directory {
     bool otherMount = false;
     if (statxWorks) {
       struct statx stx;
-      unsigned mask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_BLOCKS | STATX_ATIME |
-                      STATX_MTIME | STATX_CTIME | STATX_BTIME | STATX_MNT_ID;
+      unsigned mask = STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE | STATX_BLOCKS |
+                      STATX_ATIME | STATX_MTIME | STATX_CTIME | STATX_BTIME | STATX_MNT_ID;
       if (statx(fd_, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &stx) != 0) {
         if (errno != ENOSYS) return false;
         statxWorks = false;
@@ -188,6 +191,7 @@ class PosixDirectory : public Directory {
       size = static_cast<std::int64_t>(stx.stx_size);
       blocks = static_cast<std::int64_t>(stx.stx_blocks);
       dev = makedev(stx.stx_dev_major, stx.stx_dev_minor);
+      out.identity = FileIdentity{dev, stx.stx_ino};
       if (S_ISDIR(mode) && (stx.stx_mask & STATX_MNT_ID) && id_.hasMountId) {
         otherMount = stx.stx_mnt_id != id_.mountId;
       }
@@ -205,9 +209,11 @@ class PosixDirectory : public Directory {
       size = st.st_size;
       blocks = st.st_blocks;
       dev = st.st_dev;
+      out.identity = FileIdentity{dev, st.st_ino};
       out.lastAccessTime = fileTime(st.st_atim.tv_sec, st.st_atim.tv_nsec);
       out.lastWriteTime = fileTime(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-      out.creationTime = std::min(out.lastWriteTime, fileTime(st.st_ctim.tv_sec, st.st_ctim.tv_nsec));
+      out.creationTime =
+          std::min(out.lastWriteTime, fileTime(st.st_ctim.tv_sec, st.st_ctim.tv_nsec));
     }
     if (S_ISDIR(mode)) {
       attr |= kFileAttributeDirectory;
@@ -363,6 +369,11 @@ std::string PosixDirectoryReader::currentDirectory() {
     if (errno != ERANGE) return std::string();
     buf.resize(buf.size() * 2);
   }
+}
+
+std::string PosixDirectoryReader::realFolderPath(const std::string& path) {
+  std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
+  return real ? std::string(real.get()) : path;
 }
 
 std::shared_ptr<DirectoryReader> makeHostDirectoryReader() {

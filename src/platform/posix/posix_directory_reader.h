@@ -11,6 +11,7 @@ class PosixDirectoryReader : public DirectoryReader {
   OpenResult openFolder(const std::string& path, std::unique_ptr<Directory>& out) override;
   std::unique_ptr<ReadableFile> openFile(const std::string& path) override;
   std::string currentDirectory() override;
+  std::string realFolderPath(const std::string& path) override;
 
   // Most folder descriptors one walk keeps open; deeper folders are closed while their
   // sub-folders are walked and reopened through ".." afterwards.

@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
   Output output;
   FindFile search;
   search.SetCriteria(options.criteria);
+  search.SetPackageDatabase(makeHostPackageDatabase());  // read only if the criteria ask
   search.OnFolderChange = [&](FindFile*, const std::string&, FolderIgnore&) { ++folders; };
   if (options.summary) {
     search.OnFileMatch = [&](FindFile*, const std::string&, const SearchRecord& info) {

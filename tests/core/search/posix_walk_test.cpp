@@ -223,6 +223,27 @@ TEST(PosixDirectory, AttributesOfEntries) {
   EXPECT_NE(d->openFile("plain"), nullptr);
 }
 
+// What a deletion later checks: every match names the file and the folder it was found in.
+TEST_F(PosixWalkTest, MatchesCarryTheIdentitiesOfFileAndFolder) {
+  dir.writeFile("t/top.tmp");
+  dir.writeFile("t/sub/deep.tmp");
+  auto identityOf = [](const std::string& path) {
+    struct stat st;
+    EXPECT_EQ(lstat(path.c_str(), &st), 0) << path;
+    return FileIdentity{st.st_dev, st.st_ino};
+  };
+  int matches = 0;
+  find.OnFileMatch = [&](FindFile*, const std::string& folder, const SearchRecord& rec) {
+    ++matches;
+    EXPECT_TRUE(rec.Identity.known());
+    EXPECT_EQ(rec.Identity, identityOf(folder + rec.Name));
+    EXPECT_EQ(rec.FolderIdentity, identityOf(folder));
+  };
+  find.Criteria().Files().SetLocation(dir / "t");
+  find.Execute();
+  EXPECT_EQ(matches, 2);
+}
+
 TEST(PosixDirectory, MountPointsBelowARootAreNeverEntered) {
   // /proc is another mount below "/": opening it as a child of "/" must be refused.
   PosixDirectoryReader reader;

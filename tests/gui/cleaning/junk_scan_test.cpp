@@ -13,6 +13,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
@@ -27,6 +28,7 @@
 #include "gui/shell/main_window.h"
 #include "gui/shell/start_page.h"
 #include "gui/widgets/action_label.h"
+#include "platform/posix/dpkg_database.h"
 #include "platform/posix/pending_delete_list.h"
 #include "platform/posix/posix_file_ops.h"
 #include "platform/posix/posix_restart_delete.h"
@@ -135,6 +137,7 @@ class JunkScanTest : public QObject {
     pending.helperPath = NORVANE_PENDING_DELETE_HELPER;
     pending.autostartDir = *dir / "autostart";
     platform.restartDelete = std::make_shared<PosixRestartDelete>(pending);
+    platform.packageDatabase = std::make_shared<DpkgDatabase>(*dir / "dpkg", false);
     prompts = std::make_shared<ScriptedPrompts>();
     settings = defaultCleaningSettings();
     auto current = [this] { return settings; };
@@ -224,6 +227,21 @@ class JunkScanTest : public QObject {
     QCOMPARE(PendingDeleteList(pending.listPath).entries().size(), std::size_t(2));
     holder.kill();
     holder.waitForFinished();
+  }
+
+  // A file that an installed package owns is a system file: listed only when they are wanted.
+  void packageFilesAreListedOnlyWithSystemFiles() {
+    dir->writeFile("tree/libfreebl3.chk", "owned");
+    dir->writeFile("tree/mine.chk", "mine");
+    dir->writeFile("dpkg/status", "Package: libnss3\nStatus: install ok installed\n");
+    dir->writeFile("dpkg/info/libnss3.list",
+                   std::filesystem::canonical(tree).string() + "/libfreebl3.chk\n");
+    addCommonFolder(tree);
+    label("scanCommonFoldersCommand")->click();
+    QCOMPARE(listedNames(), std::set<std::string>{"mine.chk"});
+    settings.options.scanSystem = true;  // "扫描系统属性文件"
+    label("scanCommonFoldersCommand")->click();
+    QCOMPARE(listedNames(), (std::set<std::string>{"libfreebl3.chk", "mine.chk"}));
   }
 
   void settingsAreReadIntoTheCriteriaAtEachStart() {
