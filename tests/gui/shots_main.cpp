@@ -74,8 +74,8 @@ int main(int argc, char* argv[]) {
 
   // The dialogs of the cleaning pages, shown without a modal run.
   FileListDialog fileList(nullptr, nullptr, prompts, nullptr, &form);
-  fileList.model().append("/home/user/", "notes.tmp", 2048, 0x58A4B9E0);
-  fileList.model().append("/home/user/.cache/", "thumbs.db", 123456, 0x58A4B9E0);
+  fileList.model().append("/home/user/", "notes.tmp", 2048, 0x58A4B9E0, {}, {});
+  fileList.model().append("/home/user/.cache/", "thumbs.db", 123456, 0x58A4B9E0, {}, {});
   fileList.model().publishPending();
   fileList.show();
   save(&fileList, QStringLiteral("9-file-list"));

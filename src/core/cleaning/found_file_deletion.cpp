@@ -7,14 +7,14 @@
 namespace norvane {
 
 FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
-                                  const std::string& path, bool deleteAtRestart) {
+                                  const ScannedFile& file, bool deleteAtRestart) {
   FoundFileDeletion result;
-  if (!files.fileExists(path)) {
+  if (!files.fileExists(file)) {
     result.status = FoundFileStatus::Missing;
     return result;
   }
   std::int64_t size = 0;
-  const int sizeError = files.fileSize(path, size);
+  const int sizeError = files.fileSize(file, size);
   if (sizeError == ENOENT || sizeError == ENOTDIR) {
     // Gone since the presence test: a missing file, not the end of the run.
     result.status = FoundFileStatus::Missing;
@@ -24,7 +24,7 @@ FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
 
   result.attempted = true;
   result.fileBytes = size;
-  const DeleteOutcome outcome = files.deleteFile(path);
+  const DeleteOutcome outcome = files.deleteFile(file);
   result.refusal = outcome.status;
   if (outcome.deleted()) {
     result.status = FoundFileStatus::Deleted;
@@ -36,8 +36,8 @@ FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
     result.status = FoundFileStatus::Missing;
   } else if (deleteAtRestart) {
     // A refused registration is a failure, not a file that will go at the next start.
-    result.status = restartDelete.DeleteOnRestart(path) ? FoundFileStatus::RestartDelete
-                                                        : FoundFileStatus::Failed;
+    result.status = restartDelete.DeleteOnRestart(file.path()) ? FoundFileStatus::RestartDelete
+                                                               : FoundFileStatus::Failed;
   } else {
     result.status = FoundFileStatus::Failed;
   }

@@ -21,7 +21,8 @@ struct FoundFileDeletion {
   bool attempted = false;
 };
 
-// Deletes the file at `path`:
+// Deletes the scanned file, only while its folder and the file are still the ones the scan
+// found (a folder swapped for a link, a file for another file, counts as gone):
 // - nothing there, or gone before its size could be read: Missing, not attempted;
 // - deleted: Deleted, its size freed;
 // - gone or replaced by a folder meanwhile: Missing (nothing to delete now or later);
@@ -30,6 +31,6 @@ struct FoundFileDeletion {
 //   without it Failed.
 // A size that can't be read for another reason throws OSError.
 FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
-                                  const std::string& path, bool deleteAtRestart);
+                                  const ScannedFile& file, bool deleteAtRestart);
 
 }  // namespace norvane

@@ -31,23 +31,30 @@ const char* FoundFileStore::store(std::string_view text) {
   return copy;
 }
 
-std::uint32_t FoundFileStore::intern(std::string_view folder) {
+std::uint32_t FoundFileStore::intern(std::string_view folder, const FileIdentity& identity) {
   // Matches come folder by folder: most rows share the previous row's folder.
-  if (lastFolder_ < folders_.size() && folders_[lastFolder_].view() == folder) return lastFolder_;
+  auto same = [&](std::uint32_t i) {
+    return folders_[i].identity == identity && folders_[i].view() == folder;
+  };
+  if (lastFolder_ < folders_.size() && same(lastFolder_)) return lastFolder_;
   const auto found = folderIndex_.find(folder);
-  if (found != folderIndex_.end()) return lastFolder_ = found->second;
-  const Text text{store(folder), folder.size()};
+  if (found != folderIndex_.end() && same(found->second)) return lastFolder_ = found->second;
+  // A new folder, or one whose path led to another folder when it was scanned again: the
+  // index keeps the latest.
+  const Folder entry{store(folder), folder.size(), identity};
   const auto index = static_cast<std::uint32_t>(folders_.size());
-  folders_.push_back(text);
-  folderIndex_.emplace(text.view(), index);
+  folders_.push_back(entry);
+  folderIndex_.insert_or_assign(entry.view(), index);
   return lastFolder_ = index;
 }
 
 void FoundFileStore::append(std::string_view folder, std::string_view name, std::int64_t size,
-                            std::int32_t dosTime) {
+                            std::int32_t dosTime, FileIdentity folderIdentity,
+                            FileIdentity fileIdentity) {
   Row row{};
   row.size = size;
-  row.folder = intern(folder);
+  row.identity = fileIdentity;
+  row.folder = intern(folder, folderIdentity);
   row.name = store(name);
   row.nameLength = static_cast<std::uint32_t>(name.size());
   row.time = dosTime;
@@ -59,7 +66,7 @@ void FoundFileStore::append(std::string_view folder, std::string_view name, std:
 void FoundFileStore::clear() {
   // Swapped out rather than cleared, so the memory goes back too.
   std::vector<Row>().swap(rows_);
-  std::vector<Text>().swap(folders_);
+  std::vector<Folder>().swap(folders_);
   std::unordered_map<std::string_view, std::uint32_t>().swap(folderIndex_);
   lastFolder_ = UINT32_MAX;
   std::vector<std::unique_ptr<char[]>>().swap(blocks_);
@@ -81,6 +88,13 @@ std::string FoundFileStore::path(int row) const {
   return result;
 }
 
+ScannedFile FoundFileStore::scannedFile(int row) const {
+  const Row& r = at(row);
+  const Folder& f = folders_[r.folder];
+  return ScannedFile{std::string(f.view()), std::string(r.name, r.nameLength), f.identity,
+                     r.identity};
+}
+
 void FoundFileStore::checkAll() {
   for (Row& r : rows_) r.checked = true;
 }
@@ -93,7 +107,7 @@ std::size_t FoundFileStore::memoryBytes() const {
   // A hash node holds the key, the value, the link and the cached hash.
   constexpr std::size_t kNodeBytes =
       sizeof(std::string_view) + sizeof(std::uint32_t) + 2 * sizeof(void*) + sizeof(std::size_t);
-  return rows_.capacity() * sizeof(Row) + folders_.capacity() * sizeof(Text) + blockBytes_ +
+  return rows_.capacity() * sizeof(Row) + folders_.capacity() * sizeof(Folder) + blockBytes_ +
          blocks_.capacity() * sizeof(blocks_[0]) + folderIndex_.size() * kNodeBytes +
          folderIndex_.bucket_count() * sizeof(void*);
 }

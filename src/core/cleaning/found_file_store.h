@@ -1,14 +1,16 @@
 #pragma once
 // The rows of a junk scan's result, one per found file, kept compactly: names and folders live
-// in a shared text arena, each folder once; size, time, status and check mark sit in a fixed
-// 32-byte record. Qt-free: the file list's table model shows these rows, and a command-line
-// cleaner can keep them the same way.
+// in a shared text arena, each folder once with its identity; size, time, the file's identity,
+// status and check mark sit in a fixed 48-byte record. Qt-free: the file list's table model
+// shows these rows, and a command-line cleaner can keep them the same way.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "platform/file_ops.h"
 
 namespace norvane {
 
@@ -22,9 +24,11 @@ class FoundFileStore {
   FoundFileStore(const FoundFileStore&) = delete;
   FoundFileStore& operator=(const FoundFileStore&) = delete;
 
-  // Adds an unchecked row. `folder` ends with the separator, so folder + name is the path.
+  // Adds an unchecked row. `folder` ends with the separator, so folder + name is the path;
+  // the identities are those the folder and the file had when they were found, which a
+  // deletion checks.
   void append(std::string_view folder, std::string_view name, std::int64_t size,
-              std::int32_t dosTime);
+              std::int32_t dosTime, FileIdentity folderIdentity, FileIdentity fileIdentity);
   // Removes every row and gives the memory back.
   void clear();
 
@@ -32,6 +36,8 @@ class FoundFileStore {
   std::string_view name(int row) const;
   std::string_view folder(int row) const;
   std::string path(int row) const;
+  // The row's file as the deletion asks about it.
+  ScannedFile scannedFile(int row) const;
   std::int64_t fileSize(int row) const { return at(row).size; }
   std::int32_t dosTime(int row) const { return at(row).time; }
   FoundFileStatus status(int row) const { return at(row).status; }
@@ -47,6 +53,7 @@ class FoundFileStore {
  private:
   struct Row {
     std::int64_t size;
+    FileIdentity identity;
     const char* name;
     std::uint32_t nameLength;
     std::uint32_t folder;  // index into folders_
@@ -54,9 +61,10 @@ class FoundFileStore {
     FoundFileStatus status;
     bool checked;
   };
-  struct Text {
+  struct Folder {
     const char* data;
     std::size_t length;
+    FileIdentity identity;
     std::string_view view() const { return {data, length}; }
   };
 
@@ -64,10 +72,10 @@ class FoundFileStore {
   const Row& at(int row) const { return rows_[static_cast<std::size_t>(row)]; }
   // Copies `text` into the arena; the copy never moves.
   const char* store(std::string_view text);
-  std::uint32_t intern(std::string_view folder);
+  std::uint32_t intern(std::string_view folder, const FileIdentity& identity);
 
   std::vector<Row> rows_;
-  std::vector<Text> folders_;
+  std::vector<Folder> folders_;
   std::unordered_map<std::string_view, std::uint32_t> folderIndex_;
   std::uint32_t lastFolder_ = UINT32_MAX;
   std::vector<std::unique_ptr<char[]>> blocks_;

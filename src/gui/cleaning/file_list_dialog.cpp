@@ -153,14 +153,14 @@ void FileListDialog::deleteFiles(bool all) {
       // A scan started meanwhile has emptied the list: these rows are gone.
       if (model_->generation() != generation) break;
     }
-    const std::string path = model_->path(row);
+    const ScannedFile file = model_->scannedFile(row);
     if (!all && !model_->isChecked(row)) {
       // Left alone, but still marked when it is gone.
-      if (!fileOps_->fileExists(path)) model_->setStatus(row, Status::Missing);
+      if (!fileOps_->fileExists(file)) model_->setStatus(row, Status::Missing);
       continue;
     }
     const FoundFileDeletion deletion =
-        deleteFoundFile(*fileOps_, *restartDelete_, path, deleteAtRestart);
+        deleteFoundFile(*fileOps_, *restartDelete_, file, deleteAtRestart);
     model_->setStatus(row, deletion.status);
     if (!deletion.attempted) continue;
     currentFileBytes = deletion.fileBytes;

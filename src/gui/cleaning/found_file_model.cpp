@@ -38,8 +38,9 @@ FoundFileModel::FoundFileModel(QObject* parent) : QAbstractTableModel(parent) {}
 FoundFileModel::~FoundFileModel() = default;
 
 void FoundFileModel::append(std::string_view folder, std::string_view name, std::int64_t size,
-                            std::int32_t dosTime) {
-  store_.append(folder, name, size, dosTime);
+                            std::int32_t dosTime, FileIdentity folderIdentity,
+                            FileIdentity fileIdentity) {
+  store_.append(folder, name, size, dosTime, folderIdentity, fileIdentity);
   schedulePublish();
 }
 

@@ -23,10 +23,11 @@ class FoundFileModel : public QAbstractTableModel {
   explicit FoundFileModel(QObject* parent = nullptr);
   ~FoundFileModel() override;
 
-  // Adds an unchecked row. `folder` ends with the separator, so folder + name is the path.
-  // Views learn of it at the next turn of the event loop, or at publishPending().
+  // Adds an unchecked row. `folder` ends with the separator, so folder + name is the path;
+  // the identities are the folder's and the file's when found. Views learn of it at the next
+  // turn of the event loop, or at publishPending().
   void append(std::string_view folder, std::string_view name, std::int64_t size,
-              std::int32_t dosTime);
+              std::int32_t dosTime, FileIdentity folderIdentity, FileIdentity fileIdentity);
   // Tells the views about every row and status added since the last notice.
   void publishPending();
   // Removes every row in one reset.
@@ -40,6 +41,7 @@ class FoundFileModel : public QAbstractTableModel {
   std::string_view name(int row) const { return store_.name(row); }
   std::string_view folder(int row) const { return store_.folder(row); }
   std::string path(int row) const { return store_.path(row); }
+  ScannedFile scannedFile(int row) const { return store_.scannedFile(row); }
   std::int64_t fileSize(int row) const { return store_.fileSize(row); }
   std::int32_t dosTime(int row) const { return store_.dosTime(row); }
   Status status(int row) const { return store_.status(row); }

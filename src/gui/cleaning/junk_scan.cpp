@@ -129,7 +129,8 @@ void JunkScan::fileMatched(FindFile* sender, const std::string& folder,
   foundTotalSize += fileInfo.Size;
   ++foundFileCount;
   filesChanged_ = true;
-  fileList_.model().append(folder, fileInfo.Name, fileInfo.Size, fileInfo.Time);
+  fileList_.model().append(folder, fileInfo.Name, fileInfo.Size, fileInfo.Time,
+                           fileInfo.FolderIdentity, fileInfo.Identity);
   if (!sender->Threaded()) letInterfaceRun();
 }
 

@@ -31,36 +31,83 @@ DeleteStatus statusOfUnlinkError(int err) {
   }
 }
 
+bool sameIdentity(const struct stat& st, const FileIdentity& identity) {
+  return identity.known() && st.st_dev == identity.device && st.st_ino == identity.inode;
+}
+
+// A name in one folder: a name with a separator would reach past the folder that is checked.
+bool isPlainName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
+// The scanned file's folder, opened and checked, and the file looked up in it.
+class ScannedEntry {
+ public:
+  explicit ScannedEntry(const ScannedFile& file) {
+    if (!isPlainName(file.name) || file.folder.empty()) {
+      error_ = ENOENT;
+      return;
+    }
+    // Links on the way are followed: a folder swapped for a link leads to another folder,
+    // which the identity check turns away.
+    folder_ = ::open(file.folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder_ < 0) {
+      error_ = errno;
+      return;
+    }
+    struct stat st;
+    if (::fstat(folder_, &st) != 0) {
+      error_ = errno;
+      return;
+    }
+    if (!sameIdentity(st, file.folderIdentity)) {
+      error_ = ENOENT;
+      return;
+    }
+    if (::fstatat(folder_, file.name.c_str(), &stat_, AT_SYMLINK_NOFOLLOW) != 0) {
+      error_ = errno;
+      return;
+    }
+    if (!sameIdentity(stat_, file.fileIdentity)) error_ = ENOENT;
+  }
+  ~ScannedEntry() {
+    if (folder_ >= 0) ::close(folder_);
+  }
+  ScannedEntry(const ScannedEntry&) = delete;
+  ScannedEntry& operator=(const ScannedEntry&) = delete;
+
+  // 0 when the folder and the file are still the scanned ones; ENOENT when either changed.
+  int error() const { return error_; }
+  const struct stat& stat() const { return stat_; }
+  int folder() const { return folder_; }
+
+ private:
+  int folder_ = -1;
+  int error_ = 0;
+  struct stat stat_ {};
+};
+
 }  // namespace
 
 PosixFileOps::PosixFileOps(std::string procRoot, std::chrono::milliseconds openFilesMaxAge)
     : openFiles_(std::move(procRoot), openFilesMaxAge) {}
 
-bool PosixFileOps::exists(const std::string& path) {
-  struct stat st;
-  return !path.empty() && ::lstat(path.c_str(), &st) == 0;
+bool PosixFileOps::fileExists(const ScannedFile& file) {
+  ScannedEntry entry(file);
+  return entry.error() == 0 && !S_ISDIR(entry.stat().st_mode);
 }
 
-bool PosixFileOps::fileExists(const std::string& path) {
-  struct stat st;
-  return !path.empty() && ::lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
-}
-
-int PosixFileOps::fileSize(const std::string& path, std::int64_t& size) {
-  struct stat st;
-  if (path.empty()) return ENOENT;
-  if (::lstat(path.c_str(), &st) != 0) return errno;
-  size = static_cast<std::int64_t>(st.st_size);
+int PosixFileOps::fileSize(const ScannedFile& file, std::int64_t& size) {
+  ScannedEntry entry(file);
+  if (entry.error()) return entry.error();
+  size = static_cast<std::int64_t>(entry.stat().st_size);
   return 0;
 }
 
-DeleteOutcome PosixFileOps::deleteFile(const std::string& path) {
-  if (path.empty()) return outcome(DeleteStatus::NotFound, ENOENT);
-  struct stat st;
-  if (::lstat(path.c_str(), &st) != 0) {
-    int err = errno;
-    return outcome(statusOfUnlinkError(err), err);
-  }
+DeleteOutcome PosixFileOps::deleteFile(const ScannedFile& file) {
+  ScannedEntry entry(file);
+  if (int err = entry.error()) return outcome(statusOfUnlinkError(err), err);
+  const struct stat& st = entry.stat();
   if (S_ISDIR(st.st_mode)) return outcome(DeleteStatus::IsDirectory, EISDIR);
   if (!S_ISLNK(st.st_mode)) {
     // A link's own mode bits mean nothing; for everything else a clear owner-write bit is
@@ -68,7 +115,7 @@ DeleteOutcome PosixFileOps::deleteFile(const std::string& path) {
     if (!(st.st_mode & S_IWUSR)) return outcome(DeleteStatus::ReadOnly, EACCES);
     if (openFiles_.isOpen(st.st_dev, st.st_ino)) return outcome(DeleteStatus::InUse, EBUSY);
   }
-  if (::unlinkat(AT_FDCWD, path.c_str(), 0) != 0) {
+  if (::unlinkat(entry.folder(), file.name.c_str(), 0) != 0) {
     int err = errno;
     return outcome(statusOfUnlinkError(err), err);
   }

@@ -1,6 +1,8 @@
 #pragma once
 // Deletion with the outcomes a Windows DeleteFile gives: a read-only file and a file that a
-// running process holds open are refused.
+// running process holds open are refused. The folder is opened by its path and compared with
+// the scanned folder's device and inode; the entry is looked up in that open folder without
+// following a link and compared with the scanned file, and unlinked relative to the folder.
 #include <chrono>
 #include <string>
 
@@ -17,10 +19,9 @@ class PosixFileOps : public FileOps {
   explicit PosixFileOps(std::string procRoot = "/proc",
                         std::chrono::milliseconds openFilesMaxAge = std::chrono::milliseconds(500));
 
-  bool exists(const std::string& path) override;
-  bool fileExists(const std::string& path) override;
-  int fileSize(const std::string& path, std::int64_t& size) override;
-  DeleteOutcome deleteFile(const std::string& path) override;
+  bool fileExists(const ScannedFile& file) override;
+  int fileSize(const ScannedFile& file, std::int64_t& size) override;
+  DeleteOutcome deleteFile(const ScannedFile& file) override;
 
  private:
   OpenFileTable openFiles_;

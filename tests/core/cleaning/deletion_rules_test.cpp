@@ -25,22 +25,24 @@ class ScriptedFileOps : public FileOps {
   DeleteStatus outcome = DeleteStatus::Deleted;
   int deletions = 0;
 
-  bool exists(const std::string&) override { return present; }
-  bool fileExists(const std::string&) override { return present; }
-  int fileSize(const std::string&, std::int64_t& out) override {
+  bool fileExists(const ScannedFile&) override { return present; }
+  int fileSize(const ScannedFile&, std::int64_t& out) override {
     out = size;
     return sizeError;
   }
-  DeleteOutcome deleteFile(const std::string&) override {
+  DeleteOutcome deleteFile(const ScannedFile&) override {
     ++deletions;
     return {outcome, outcome == DeleteStatus::Deleted ? 0 : EACCES};
   }
 };
 
+const ScannedFile kJunk{"/t/", "a.tmp", {1, 2}, {1, 3}};
+const ScannedFile kHeld{"/t/", "held.tmp", {1, 2}, {1, 4}};
+
 TEST(FoundFileDeletionTest, DeletedFileFreesItsSize) {
   ScriptedFileOps files;
   RecordingRestartDelete later;
-  const FoundFileDeletion d = deleteFoundFile(files, later, "/t/a.tmp", true);
+  const FoundFileDeletion d = deleteFoundFile(files, later, kJunk, true);
   EXPECT_EQ(FoundFileStatus::Deleted, d.status);
   EXPECT_TRUE(d.attempted);
   EXPECT_EQ(42, d.fileBytes);
@@ -52,7 +54,7 @@ TEST(FoundFileDeletionTest, GoneBeforeOrDuringTheAttemptIsMissingAndFreesNothing
   RecordingRestartDelete later;
   ScriptedFileOps absent;
   absent.present = false;
-  FoundFileDeletion d = deleteFoundFile(absent, later, "/t/a.tmp", true);
+  FoundFileDeletion d = deleteFoundFile(absent, later, kJunk, true);
   EXPECT_EQ(FoundFileStatus::Missing, d.status);
   EXPECT_FALSE(d.attempted);
   EXPECT_EQ(0, absent.deletions);
@@ -60,7 +62,7 @@ TEST(FoundFileDeletionTest, GoneBeforeOrDuringTheAttemptIsMissingAndFreesNothing
   for (int error : {ENOENT, ENOTDIR}) {
     ScriptedFileOps vanishing;
     vanishing.sizeError = error;
-    d = deleteFoundFile(vanishing, later, "/t/a.tmp", true);
+    d = deleteFoundFile(vanishing, later, kJunk, true);
     EXPECT_EQ(FoundFileStatus::Missing, d.status);
     EXPECT_FALSE(d.attempted);
     EXPECT_EQ(0, vanishing.deletions);
@@ -70,7 +72,7 @@ TEST(FoundFileDeletionTest, GoneBeforeOrDuringTheAttemptIsMissingAndFreesNothing
   for (DeleteStatus status : {DeleteStatus::NotFound, DeleteStatus::IsDirectory}) {
     ScriptedFileOps replaced;
     replaced.outcome = status;
-    d = deleteFoundFile(replaced, later, "/t/a.tmp", true);
+    d = deleteFoundFile(replaced, later, kJunk, true);
     EXPECT_EQ(FoundFileStatus::Missing, d.status);
     EXPECT_TRUE(d.attempted);
     EXPECT_EQ(0, d.freedBytes);
@@ -84,7 +86,7 @@ TEST(FoundFileDeletionTest, RefusedFileGoesAtTheNextStartOnlyWhenRegistered) {
     ScriptedFileOps files;
     files.outcome = refusal;
     RecordingRestartDelete later;
-    FoundFileDeletion d = deleteFoundFile(files, later, "/t/held.tmp", true);
+    FoundFileDeletion d = deleteFoundFile(files, later, kHeld, true);
     EXPECT_EQ(FoundFileStatus::RestartDelete, d.status);
     EXPECT_EQ(refusal, d.refusal);
     EXPECT_EQ(0, d.freedBytes);
@@ -92,9 +94,9 @@ TEST(FoundFileDeletionTest, RefusedFileGoesAtTheNextStartOnlyWhenRegistered) {
 
     // A refused registration is a failure, not a file that will go later.
     later.accept = false;
-    EXPECT_EQ(FoundFileStatus::Failed, deleteFoundFile(files, later, "/t/held.tmp", true).status);
+    EXPECT_EQ(FoundFileStatus::Failed, deleteFoundFile(files, later, kHeld, true).status);
     // Without the option nothing is registered.
-    d = deleteFoundFile(files, later, "/t/held.tmp", false);
+    d = deleteFoundFile(files, later, kHeld, false);
     EXPECT_EQ(FoundFileStatus::Failed, d.status);
     EXPECT_EQ(2u, later.paths.size());
   }
@@ -104,7 +106,7 @@ TEST(FoundFileDeletionTest, AnUnreadableSizeIsAnError) {
   ScriptedFileOps files;
   files.sizeError = EIO;
   RecordingRestartDelete later;
-  EXPECT_THROW(deleteFoundFile(files, later, "/t/a.tmp", true), OSError);
+  EXPECT_THROW(deleteFoundFile(files, later, kJunk, true), OSError);
   EXPECT_EQ(0, files.deletions);
 }
 

@@ -37,13 +37,20 @@ class VanishingFileOps : public FileOps {
   PosixFileOps real{"/proc", std::chrono::milliseconds(0)};
   std::set<std::string> vanishing;
 
-  bool exists(const std::string& path) override { return real.exists(path); }
-  bool fileExists(const std::string& path) override { return real.fileExists(path); }
-  int fileSize(const std::string& path, std::int64_t& size) override {
-    return vanishing.count(path) != 0 ? ENOENT : real.fileSize(path, size);
+  bool fileExists(const ScannedFile& file) override { return real.fileExists(file); }
+  int fileSize(const ScannedFile& file, std::int64_t& size) override {
+    return vanishing.count(file.path()) != 0 ? ENOENT : real.fileSize(file, size);
   }
-  DeleteOutcome deleteFile(const std::string& path) override { return real.deleteFile(path); }
+  DeleteOutcome deleteFile(const ScannedFile& file) override { return real.deleteFile(file); }
 };
+
+FileIdentity identityOf(const std::string& path) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0) return {};
+  return FileIdentity{st.st_dev, st.st_ino};
+}
+
+bool present(const std::string& path) { return identityOf(path).known(); }
 
 // A DOS date-time: 2008-06-23 17:10:24.
 constexpr std::int32_t kSampleTime = ((28 << 9 | 6 << 5 | 23) << 16) | (17 << 11 | 10 << 5 | 12);
@@ -61,10 +68,11 @@ class FileListDialogTest : public QObject {
   CleaningSettings settings;
   std::unique_ptr<FileListDialog> form;
 
-  // Lists a file of `bytes` bytes in the temporary folder.
+  // Lists a file of `bytes` bytes in the temporary folder, as a scan finds it.
   void listFile(const std::string& name, std::size_t bytes) {
-    dir->writeFile(name, std::string(bytes, 'x'));
-    form->model().append(dir->path() + "/", name, static_cast<std::int64_t>(bytes), kSampleTime);
+    const std::string path = dir->writeFile(name, std::string(bytes, 'x'));
+    form->model().append(dir->path() + "/", name, static_cast<std::int64_t>(bytes), kSampleTime,
+                         identityOf(dir->path()), identityOf(path));
   }
 
   QString timeColumn(int row) {
@@ -122,7 +130,8 @@ class FileListDialogTest : public QObject {
   void rowsShowTheirTextsAndChecksFlip() {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     listFile("a.tmp", 1500);
-    form->model().append(dir->path() + "/", "midnight.log", 0, (28 << 9 | 6 << 5 | 23) << 16);
+    form->model().append(dir->path() + "/", "midnight.log", 0, (28 << 9 | 6 << 5 | 23) << 16, {},
+                         {});
     form->model().publishPending();
     QAbstractItemModel& m = form->model();
     QCOMPARE(m.index(0, 0).data().toString(), QStringLiteral("a.tmp"));
@@ -148,7 +157,8 @@ class FileListDialogTest : public QObject {
     const int rows = 100000;
     for (int i = 0; i < rows; ++i)
       form->model().append("/data/folder" + std::to_string(i / 50) + "/",
-                           "file_" + std::to_string(i) + ".tmp", i, kSampleTime);
+                           "file_" + std::to_string(i) + ".tmp", i, kSampleTime,
+                           FileIdentity{64769, 1000u + i / 50}, FileIdentity{64769, 5000u + i});
     QCOMPARE(form->model().rowCount(), 0);  // not yet told
     QCoreApplication::processEvents();
     QCOMPARE(form->model().rowCount(), rows);
@@ -180,7 +190,7 @@ class FileListDialogTest : public QObject {
     QCOMPARE(form->deletionProgress->maximum(), 2);
     QVERIFY(!form->deletionProgress->isVisible());
     QCOMPARE(lastMessage(), freedMessage(2148));
-    QVERIFY(!fileOps->real.exists(dir->path() + "/one.tmp"));
+    QVERIFY(!present(dir->path() + "/one.tmp"));
 
     form->deleteAllCommand->click();
     QCOMPARE(timeColumn(0), QStringLiteral("文件不存在"));
@@ -208,7 +218,7 @@ class FileListDialogTest : public QObject {
     QCOMPARE(timeColumn(149), QStringLiteral("删除成功"));
     QCOMPARE(form->model().status(150), Status::None);  // unchecked and present: untouched
     QCOMPARE(timeColumn(151), QStringLiteral("文件不存在"));
-    QVERIFY(fileOps->real.exists(dir->path() + "/unchecked.tmp"));
+    QVERIFY(present(dir->path() + "/unchecked.tmp"));
   }
 
   void vanishedFilesAndRefusedRegistrationsGetTrueStatuses() {

@@ -244,6 +244,29 @@ class JunkScanTest : public QObject {
     QCOMPARE(listedNames(), (std::set<std::string>{"libfreebl3.chk", "mine.chk"}));
   }
 
+  // Between the scan and the deletion the scanned folder becomes a link to a folder holding
+  // files of the same names, and a file is swapped for another: nothing is deleted.
+  void swapsBetweenScanAndDeletionDeleteNothing() {
+    dir->writeFile("tree/sub/a.tmp", "junk");
+    dir->writeFile("tree/b.tmp", "junk");
+    const std::string victim = dir->writeFile("victim/a.tmp", "someone else's");
+    addCommonFolder(tree);
+    label("scanCommonFoldersCommand")->click();
+    QCOMPARE(listedNames(), (std::set<std::string>{"a.tmp", "b.tmp"}));
+
+    QCOMPARE(::rename((tree + "sub").c_str(), (*dir / "sub.moved").c_str()), 0);
+    QCOMPARE(::symlink((*dir / "victim").c_str(), (tree + "sub").c_str()), 0);
+    QCOMPARE(::rename((tree + "b.tmp").c_str(), (tree + "b.kept").c_str()), 0);
+    dir->writeFile("tree/b.tmp", "another file");
+    fileList->deleteAllCommand->click();
+    QCOMPARE(statusOf("a.tmp"), QStringLiteral("文件不存在"));
+    QCOMPARE(statusOf("b.tmp"), QStringLiteral("文件不存在"));
+    QCOMPARE(fileList->freedBytes, std::int64_t(0));
+    for (const std::string& kept :
+         {victim, *dir / "sub.moved/a.tmp", tree + "b.tmp", tree + "b.kept"})
+      QVERIFY2(QFile::exists(QString::fromStdString(kept)), kept.c_str());
+  }
+
   void settingsAreReadIntoTheCriteriaAtEachStart() {
     settings.options = {true, true, false, false, true, false, false, true};
     settings.types = {{"a", "*.aa;", true}, {"b", "*.bb;", false}, {"c", "x.c;", true}};
