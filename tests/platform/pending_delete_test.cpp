@@ -12,6 +12,7 @@
 #include "platform/posix/pending_delete_list.h"
 #include "platform/posix/pending_delete_runner.h"
 #include "platform/posix/posix_restart_delete.h"
+#include "platform/posix/trusted_copy.h"
 #include "support/temp_dir.h"
 
 extern char** environ;
@@ -24,6 +25,18 @@ using test::TempDir;
 bool present(const std::string& path) {
   struct stat st;
   return lstat(path.c_str(), &st) == 0;
+}
+
+// Runs a program and gives its exit status, -1 when it did not end normally.
+int runProgram(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid;
+  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
 }
 
 PendingDeleteSetup userSetup(const TempDir& dir) {
@@ -188,13 +201,7 @@ TEST(PendingDeleteRunnerTest, HelperProgramCarriesOutAList) {
   ASSERT_EQ(0, list.append(junk));
   ASSERT_EQ(0, list.append(link));
 
-  pid_t pid;
-  char* argv[] = {const_cast<char*>(NORVANE_PENDING_DELETE_HELPER), const_cast<char*>("--list"),
-                  const_cast<char*>(listPath.c_str()), nullptr};
-  ASSERT_EQ(0, posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ));
-  int status = 0;
-  ASSERT_EQ(pid, waitpid(pid, &status, 0));
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(0, runProgram({NORVANE_PENDING_DELETE_HELPER, "--list", listPath}));
   EXPECT_FALSE(present(junk));
   EXPECT_FALSE(present(link));
   EXPECT_TRUE(present(sentinel));
@@ -221,25 +228,53 @@ TEST(RestartDeleteTest, RegistersTheResolvedPathAndInstallsTheAutostartEntry) {
   const std::string expected = std::string(resolved) + "/locked.tmp";
   EXPECT_EQ((std::vector<std::string>{expected, expected}), list.entries());
 
-  const std::string entry = test::readWholeFile(dir / "config/autostart/norvane-pending-delete.desktop");
+  const std::string entry =
+      test::readWholeFile(dir / "config/autostart/norvane-pending-delete.desktop");
   EXPECT_NE(std::string::npos, entry.find("[Desktop Entry]\nType=Application\n"));
   EXPECT_NE(std::string::npos, entry.find("\nExec=" + desktopExecLine(restart.setup()) + "\n"));
   EXPECT_NE(std::string::npos, entry.find(restart.setup().listPath));
 }
 
-TEST(RestartDeleteTest, RootInstallsAnEnabledSystemdUnit) {
-  TempDir dir;
+// Root's setup below a temporary root: the helper is copied from beside the program to where
+// only its owner can change it, and the unit runs that copy.
+PendingDeleteSetup rootSetup(const TempDir& dir) {
   PendingDeleteSetup setup = userSetup(dir);
   setup.launch = PendingDeleteSetup::Launch::SystemdUnit;
+  setup.listPath = dir / "var/lib/norvane/pending-delete.list";
   setup.systemdUnitDir = dir / "etc/systemd/system";
+  setup.helperSource = NORVANE_PENDING_DELETE_HELPER;
+  setup.helperPath = dir / "usr/local/libexec/norvane/norvane-pending-delete";
+  setup.helperOwner = geteuid();
+  return setup;
+}
+
+mode_t modeOf(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+ino_t inodeOf(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+TEST(RestartDeleteTest, RootInstallsAnEnabledSystemdUnitRunningATrustedCopy) {
+  TempDir dir;
+  const PendingDeleteSetup setup = rootSetup(dir);
   PosixRestartDelete restart(setup);
   const std::string file = dir.writeFile("x.tmp");
   ASSERT_TRUE(restart.DeleteOnRestart(file));
+
+  EXPECT_EQ(test::readWholeFile(setup.helperSource), test::readWholeFile(setup.helperPath));
+  EXPECT_EQ(0755u, modeOf(setup.helperPath));
+  EXPECT_EQ(0755u, modeOf(dir / "usr/local/libexec/norvane"));
+  EXPECT_EQ(0755u, modeOf(dir / "usr"));
 
   const std::string unitPath = setup.systemdUnitDir + "/norvane-pending-delete.service";
   const std::string unit = test::readWholeFile(unitPath);
   EXPECT_NE(std::string::npos, unit.find("Type=oneshot\n"));
   EXPECT_NE(std::string::npos, unit.find("WantedBy=multi-user.target\n"));
+  EXPECT_NE(std::string::npos, unit.find("ExecStart=\"" + setup.helperPath + "\" --list"));
   EXPECT_NE(std::string::npos, unit.find("ExecStart=" + systemdExecLine(setup) + "\n"));
   char target[PATH_MAX] = {};
   const std::string link =
@@ -253,11 +288,15 @@ TEST(RestartDeleteTest, LauncherCommandLinesQuoteOddPaths) {
   PendingDeleteSetup setup;
   setup.helperPath = "/opt/My $App/100%/norvane-pending-delete";
   setup.listPath = "/s/q\"uote\\back`tick";
-  EXPECT_EQ("\"/opt/My $$App/100%%/norvane-pending-delete\" --list \"/s/q\\\"uote\\\\back`tick\"",
-            systemdExecLine(setup));
+  setup.systemdUnitDir = "/etc/systemd/system";
+  setup.autostartDir = "/home/u/.config/autostart";
+  EXPECT_EQ(
+      "\"/opt/My $$App/100%%/norvane-pending-delete\" --list \"/s/q\\\"uote\\\\back`tick\" "
+      "--systemd-unit-dir \"/etc/systemd/system\"",
+      systemdExecLine(setup));
   EXPECT_EQ(
       "\"/opt/My \\\\$App/100%%/norvane-pending-delete\" --list "
-      "\"/s/q\\\\\"uote\\\\\\\\back\\\\`tick\"",
+      "\"/s/q\\\\\"uote\\\\\\\\back\\\\`tick\" --autostart-dir \"/home/u/.config/autostart\"",
       desktopExecLine(setup));
   setup.listPath = "/new\nline";
   EXPECT_EQ("", systemdExecLine(setup));
@@ -277,6 +316,129 @@ TEST(RestartDeleteTest, NothingIsRegisteredWhenTheHelperIsMissing) {
   EXPECT_FALSE(restart.DeleteOnRestart(dir.writeFile("x.tmp")));
   EXPECT_TRUE(PendingDeleteList(setup.listPath).entries().empty());
   EXPECT_FALSE(present(setup.autostartDir + "/norvane-pending-delete.desktop"));
+}
+
+TEST(TrustedCopyTest, CopyIsReplacedAtomicallyOnlyWhenItDiffers) {
+  TempDir dir;
+  const std::string source = dir.writeFile("build/helper", "#!/bin/sh\necho one\n");
+  const std::string target = dir / "usr/local/libexec/norvane/helper";
+  ASSERT_EQ(0, installTrustedCopy(source, target, geteuid()));
+  EXPECT_EQ("#!/bin/sh\necho one\n", test::readWholeFile(target));
+  const ino_t first = inodeOf(target);
+  ASSERT_EQ(0, installTrustedCopy(source, target, geteuid()));
+  EXPECT_EQ(first, inodeOf(target));  // the same bytes: left alone
+
+  dir.writeFile("build/helper", "#!/bin/sh\necho two\n");
+  ASSERT_EQ(0, installTrustedCopy(source, target, geteuid()));
+  EXPECT_EQ("#!/bin/sh\necho two\n", test::readWholeFile(target));
+  EXPECT_NE(first, inodeOf(target));  // a new file renamed over the old one
+  EXPECT_EQ(0755u, modeOf(target));
+  // A copy someone made writable again is put right.
+  ASSERT_EQ(0, chmod(target.c_str(), 0777));
+  ASSERT_EQ(0, installTrustedCopy(source, target, geteuid()));
+  EXPECT_EQ(0755u, modeOf(target));
+  EXPECT_FALSE(present(dir / "usr/local/libexec/norvane/.helper.new"));
+  EXPECT_NE(0, installTrustedCopy(dir / "build/missing", target, geteuid()));
+}
+
+TEST(TrustedCopyTest, FoldersOthersCanChangeAreRefused) {
+  TempDir dir;
+  const std::string source = dir.writeFile("helper", "program");
+  // A folder on the way that anyone may write: they could swap what lies below.
+  dir.makeDir("open");
+  ASSERT_EQ(0, chmod((dir / "open").c_str(), 0777));
+  EXPECT_EQ(EPERM, installTrustedCopy(source, dir / "open/libexec/helper", geteuid()));
+  EXPECT_FALSE(present(dir / "open/libexec"));
+  // Sticky, as /tmp is: nobody can replace another's entry there.
+  ASSERT_EQ(0, chmod((dir / "open").c_str(), 01777));
+  EXPECT_EQ(0, installTrustedCopy(source, dir / "open/libexec/helper", geteuid()));
+  // ... but the helper's own folder is never open to others.
+  EXPECT_EQ(EPERM, installTrustedCopy(source, dir / "open/helper", geteuid()));
+  // A link on the way, even to a good folder.
+  dir.makeDir("good");
+  ASSERT_EQ(0, symlink((dir / "good").c_str(), (dir / "link").c_str()));
+  EXPECT_EQ(EPERM, installTrustedCopy(source, dir / "link/helper", geteuid()));
+  EXPECT_FALSE(present(dir / "good/helper"));
+  EXPECT_EQ(EINVAL, installTrustedCopy(source, "relative/helper", geteuid()));
+
+  if (geteuid() != 0) GTEST_SKIP() << "changing owners needs root";
+  // A folder of another user is refused; a copy another user owns is replaced.
+  dir.makeDir("theirs");
+  ASSERT_EQ(0, chown((dir / "theirs").c_str(), 65534, 65534));
+  EXPECT_EQ(EPERM, installTrustedCopy(source, dir / "theirs/helper", 0));
+  const std::string planted = dir.writeFile("mine/helper", "program");
+  ASSERT_EQ(0, chmod(planted.c_str(), 0755));
+  ASSERT_EQ(0, chown(planted.c_str(), 65534, 65534));
+  ASSERT_EQ(0, installTrustedCopy(source, planted, 0));
+  struct stat st;
+  ASSERT_EQ(0, lstat(planted.c_str(), &st));
+  EXPECT_EQ(0u, st.st_uid);
+}
+
+TEST(RestartDeleteTest, AnUntrustedHelperFolderRefusesTheRegistration) {
+  TempDir dir;
+  PendingDeleteSetup setup = rootSetup(dir);
+  dir.makeDir("usr/local");
+  ASSERT_EQ(0, chmod((dir / "usr/local").c_str(), 0777));
+  PosixRestartDelete restart(setup);
+  EXPECT_FALSE(restart.DeleteOnRestart(dir.writeFile("x.tmp")));
+  EXPECT_TRUE(PendingDeleteList(setup.listPath).entries().empty());
+  EXPECT_FALSE(present(setup.systemdUnitDir + "/norvane-pending-delete.service"));
+  EXPECT_FALSE(present(setup.helperPath));
+}
+
+// The helper, run as its launcher runs it, removes the launcher once nothing is listed; the
+// next registration puts it back.
+TEST(RestartDeleteTest, HelperRemovesItsLauncherWhenDoneAndARegistrationRestoresIt) {
+  TempDir dir;
+  const PendingDeleteSetup root = rootSetup(dir);
+  const std::string unit = root.systemdUnitDir + "/norvane-pending-delete.service";
+  const std::string wants =
+      root.systemdUnitDir + "/multi-user.target.wants/norvane-pending-delete.service";
+  const PendingDeleteSetup user = userSetup(dir);
+  const std::string entry = user.autostartDir + "/norvane-pending-delete.desktop";
+  struct Case {
+    PendingDeleteSetup setup;
+    std::vector<std::string> launcherFiles;
+    std::vector<std::string> args;
+  };
+  for (const Case& c : {Case{root, {unit, wants}, {"--systemd-unit-dir", root.systemdUnitDir}},
+                        Case{user, {entry}, {"--autostart-dir", user.autostartDir}}}) {
+    PosixRestartDelete restart(c.setup);
+    const std::string file = dir.writeFile("junk.tmp", "j");
+    ASSERT_TRUE(restart.DeleteOnRestart(file));
+    for (const std::string& f : c.launcherFiles) ASSERT_TRUE(present(f)) << f;
+    std::vector<std::string> run = {c.setup.helperPath, "--list", c.setup.listPath};
+    run.insert(run.end(), c.args.begin(), c.args.end());
+    EXPECT_EQ(0, runProgram(run));
+    EXPECT_FALSE(present(file));
+    for (const std::string& f : c.launcherFiles) EXPECT_FALSE(present(f)) << f;
+
+    ASSERT_TRUE(restart.DeleteOnRestart(dir.writeFile("junk.tmp", "again")));
+    for (const std::string& f : c.launcherFiles) EXPECT_TRUE(present(f)) << f;
+  }
+}
+
+TEST(PendingDeleteListTest, NothingListedIsTheOnlyTimeTheActionRuns) {
+  TempDir dir;
+  PendingDeleteList list(dir / "state/list");
+  int runs = 0;
+  auto action = [&runs] { return ++runs, 0; };
+  EXPECT_EQ(0, list.whenEmpty(action));
+  EXPECT_EQ(1, runs);
+  ASSERT_EQ(0, list.append("/x/one"));
+  EXPECT_EQ(0, list.whenEmpty(action));
+  EXPECT_EQ(1, runs);
+  int taken = 0;
+  ASSERT_TRUE(list.takeForWork(taken));  // a run carrying it out, not finished
+  EXPECT_EQ(0, list.whenEmpty(action));
+  EXPECT_EQ(1, runs);
+  ASSERT_EQ(0, list.finishWork());
+  EXPECT_EQ(0, list.whenEmpty(action));
+  EXPECT_EQ(2, runs);
+  // A failing first step writes nothing.
+  EXPECT_EQ(EPERM, list.append("/x/two", [] { return EPERM; }));
+  EXPECT_TRUE(list.entries().empty());
 }
 
 }  // namespace
@@ -301,12 +463,17 @@ TEST(RestartDeleteTest, DefaultPlacesFollowTheUserAndXdg) {
     setenv("XDG_CONFIG_HOME", oldConfig.c_str(), 1);
 
   // The helper is looked for beside the running program; tests run beside the built helper.
-  EXPECT_EQ(std::string(NORVANE_PENDING_DELETE_HELPER), setup.helperPath);
+  // Root's unit runs a copy that only root can change.
   if (geteuid() == 0) {
+    EXPECT_EQ(std::string(NORVANE_PENDING_DELETE_HELPER), setup.helperSource);
+    EXPECT_EQ("/usr/local/libexec/norvane/norvane-pending-delete", setup.helperPath);
+    EXPECT_EQ(0u, setup.helperOwner);
     EXPECT_EQ(PendingDeleteSetup::Launch::SystemdUnit, setup.launch);
     EXPECT_EQ("/var/lib/norvane/pending-delete.list", setup.listPath);
     EXPECT_EQ("/etc/systemd/system", setup.systemdUnitDir);
   } else {
+    EXPECT_EQ(std::string(NORVANE_PENDING_DELETE_HELPER), setup.helperPath);
+    EXPECT_TRUE(setup.helperSource.empty());
     EXPECT_EQ(PendingDeleteSetup::Launch::Autostart, setup.launch);
     EXPECT_EQ("/x/state/norvane/pending-delete.list", setup.listPath);
     EXPECT_NE(std::string::npos, setup.autostartDir.find("/.config/autostart"));

@@ -9,6 +9,8 @@
 #include <cstdlib>
 
 #include "platform/file_content.h"
+#include "platform/posix/trusted_copy.h"
+#include "platform/program_location.h"
 
 namespace norvane {
 
@@ -25,15 +27,6 @@ std::string homeFolder() {
   if (home && home[0] == '/') return home;
   if (passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_dir) return pw->pw_dir;
   return "/";
-}
-
-std::string ownFolder() {
-  char buffer[PATH_MAX];
-  ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return ".";
-  std::string exe(buffer, static_cast<std::size_t>(n));
-  auto slash = exe.rfind('/');
-  return slash == std::string::npos || slash == 0 ? "/" : exe.substr(0, slash);
 }
 
 bool hasControlCharacter(const std::string& text) {
@@ -110,8 +103,11 @@ int ensureLink(const std::string& linkPath, const std::string& target) {
 
 PendingDeleteSetup defaultPendingDeleteSetup() {
   PendingDeleteSetup setup;
-  setup.helperPath = ownFolder() + "/" + kPendingDeleteHelperName;
+  setup.helperPath = runningProgramFolder() + "/" + kPendingDeleteHelperName;
   if (::geteuid() == 0) {
+    setup.helperSource = setup.helperPath;
+    setup.helperPath = kRootHelperPath;
+    setup.helperOwner = 0;
     setup.launch = PendingDeleteSetup::Launch::SystemdUnit;
     setup.listPath = "/var/lib/norvane/pending-delete.list";
     setup.systemdUnitDir = "/etc/systemd/system";
@@ -126,13 +122,19 @@ PendingDeleteSetup defaultPendingDeleteSetup() {
 }
 
 std::string systemdExecLine(const PendingDeleteSetup& setup) {
-  if (hasControlCharacter(setup.helperPath) || hasControlCharacter(setup.listPath)) return {};
-  return systemdQuote(setup.helperPath) + " --list " + systemdQuote(setup.listPath);
+  if (hasControlCharacter(setup.helperPath) || hasControlCharacter(setup.listPath) ||
+      hasControlCharacter(setup.systemdUnitDir))
+    return {};
+  return systemdQuote(setup.helperPath) + " --list " + systemdQuote(setup.listPath) +
+         " --systemd-unit-dir " + systemdQuote(setup.systemdUnitDir);
 }
 
 std::string desktopExecLine(const PendingDeleteSetup& setup) {
-  if (hasControlCharacter(setup.helperPath) || hasControlCharacter(setup.listPath)) return {};
-  return desktopQuote(setup.helperPath) + " --list " + desktopQuote(setup.listPath);
+  if (hasControlCharacter(setup.helperPath) || hasControlCharacter(setup.listPath) ||
+      hasControlCharacter(setup.autostartDir))
+    return {};
+  return desktopQuote(setup.helperPath) + " --list " + desktopQuote(setup.listPath) +
+         " --autostart-dir " + desktopQuote(setup.autostartDir);
 }
 
 std::string systemdUnitText(const PendingDeleteSetup& setup) {
@@ -167,6 +169,9 @@ std::string autostartEntryText(const PendingDeleteSetup& setup) {
 
 int installPendingDeleteLauncher(const PendingDeleteSetup& setup) {
   if (setup.helperPath.empty() || setup.listPath.empty()) return EINVAL;
+  if (!setup.helperSource.empty())
+    if (int err = installTrustedCopy(setup.helperSource, setup.helperPath, setup.helperOwner))
+      return err;
   // A registration the helper can never carry out must not be reported as accepted.
   if (::access(setup.helperPath.c_str(), X_OK) != 0) return errno;
   if (setup.launch == PendingDeleteSetup::Launch::SystemdUnit) {
@@ -181,6 +186,23 @@ int installPendingDeleteLauncher(const PendingDeleteSetup& setup) {
   if (int err = makeFolders(setup.autostartDir, 0700)) return err;
   return writeIfChanged(setup.autostartDir + "/" + kPendingDeleteAutostartName,
                         autostartEntryText(setup));
+}
+
+int removePendingDeleteLauncher(const PendingDeleteSetup& setup) {
+  auto remove = [](const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+  };
+  if (setup.launch == PendingDeleteSetup::Launch::SystemdUnit) {
+    if (setup.systemdUnitDir.empty()) return EINVAL;
+    // The enabling link first: a unit left without it never runs.
+    const std::string unitPath = setup.systemdUnitDir + "/" + kPendingDeleteUnitName;
+    if (int err =
+            remove(setup.systemdUnitDir + "/multi-user.target.wants/" + kPendingDeleteUnitName))
+      return err;
+    return remove(unitPath);
+  }
+  if (setup.autostartDir.empty()) return EINVAL;
+  return remove(setup.autostartDir + "/" + kPendingDeleteAutostartName);
 }
 
 }  // namespace norvane

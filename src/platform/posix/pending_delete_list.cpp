@@ -166,11 +166,13 @@ std::vector<std::string> PendingDeleteList::parse(const std::string& content) {
   return paths;
 }
 
-int PendingDeleteList::append(const std::string& path) {
+int PendingDeleteList::append(const std::string& path, const std::function<int()>& first) {
   if (path.empty()) return EINVAL;
   if (int err = makeFolders(folderOf(path_))) return err;
   ListLock lock(lockPath());
   if (lock.error()) return lock.error();
+  if (first)
+    if (int err = first()) return err;
   int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
   if (fd < 0) return errno;
   int err = dropTornTail(fd);
@@ -180,6 +182,15 @@ int PendingDeleteList::append(const std::string& path) {
   ::close(fd);
   if (!err) syncFolder(folderOf(path_));
   return err;
+}
+
+int PendingDeleteList::whenEmpty(const std::function<int()>& action) {
+  if (int err = makeFolders(folderOf(path_))) return err;
+  ListLock lock(lockPath());
+  if (lock.error()) return lock.error();
+  struct stat st;
+  if (::lstat(workPath().c_str(), &st) == 0 || !entries().empty()) return 0;
+  return action();
 }
 
 std::vector<std::string> PendingDeleteList::entries() const { return readList(path_); }

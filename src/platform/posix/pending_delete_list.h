@@ -3,6 +3,7 @@
 // A backslash, a line feed and a carriage return inside a path are written as "\\", "\n" and
 // "\r", so every path, whatever its bytes, fits on one line and reads back unchanged.
 // Writers and the helper that carries the list out serialise on "<list>.lock" (flock).
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,8 +35,14 @@ class PendingDeleteList {
     int fd_ = -1;
   };
 
-  // Adds one line for `path`; the line is on disk when this returns. 0 or an errno code.
-  int append(const std::string& path);
+  // Adds one line for `path`; the line is on disk when this returns. `first`, when given, runs
+  // under the list's lock before the line is written, and a failure of it (an errno code)
+  // writes nothing: the registration sets up the helper's launcher there, so the helper can't
+  // remove it in between. 0 or an errno code.
+  int append(const std::string& path, const std::function<int()>& first = {});
+  // For the helper: runs `action` under the list's lock when nothing is listed (no entry and
+  // no work list), and gives its result; 0 when something is listed.
+  int whenEmpty(const std::function<int()>& action);
   // The paths now listed, in order (a torn last line is left out). Empty when there is none.
   std::vector<std::string> entries() const;
 

@@ -33,8 +33,7 @@ std::string PosixRestartDelete::recordedPath(const std::string& path) {
 bool PosixRestartDelete::DeleteOnRestart(const std::string& path) {
   const std::string recorded = recordedPath(path);
   if (recorded.empty()) return false;
-  if (installPendingDeleteLauncher(setup_) != 0) return false;
-  return list_.append(recorded) == 0;
+  return list_.append(recorded, [this] { return installPendingDeleteLauncher(setup_); }) == 0;
 }
 
 }  // namespace norvane

@@ -1,6 +1,7 @@
 // norvane-pending-delete: carries out the files registered for deletion at restart, at boot
-// (systemd unit) or at login (autostart entry), then clears the list.
-//   norvane-pending-delete [--list PATH]
+// (systemd unit) or at login (autostart entry), then clears the list. When nothing is left
+// listed it removes the unit or entry that started it, named by its folder.
+//   norvane-pending-delete [--list PATH] [--systemd-unit-dir DIR | --autostart-dir DIR]
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -28,12 +29,20 @@ const char* resultText(norvane::PendingDeleteResult result) {
 
 int main(int argc, char** argv) {
   std::string listPath;
+  norvane::PendingDeleteSetup launcher;  // what started this run, when told
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--list" && i + 1 < argc) {
       listPath = argv[++i];
+    } else if (arg == "--systemd-unit-dir" && i + 1 < argc) {
+      launcher.launch = norvane::PendingDeleteSetup::Launch::SystemdUnit;
+      launcher.systemdUnitDir = argv[++i];
+    } else if (arg == "--autostart-dir" && i + 1 < argc) {
+      launcher.launch = norvane::PendingDeleteSetup::Launch::Autostart;
+      launcher.autostartDir = argv[++i];
     } else {
-      std::cerr << "usage: norvane-pending-delete [--list PATH]\n";
+      std::cerr << "usage: norvane-pending-delete [--list PATH] [--systemd-unit-dir DIR | "
+                   "--autostart-dir DIR]\n";
       return 2;
     }
   }
@@ -55,6 +64,14 @@ int main(int argc, char** argv) {
     std::cerr << "norvane-pending-delete: " << listPath << ": " << std::strerror(summary.listError)
               << "\n";
     return 1;
+  }
+  // Nothing left to do at the next start: the next registration installs the launcher again.
+  if (!launcher.systemdUnitDir.empty() || !launcher.autostartDir.empty()) {
+    const int err =
+        list.whenEmpty([&launcher] { return norvane::removePendingDeleteLauncher(launcher); });
+    if (err)
+      std::cerr << "norvane-pending-delete: can't remove its launcher: " << std::strerror(err)
+                << "\n";
   }
   return summary.failed ? 1 : 0;
 }
