@@ -24,8 +24,8 @@ check platform '^\s*#\s*include\s*"(core|tools)/' 'includes a layer above it'
 check gui '^\s*#\s*include\s*"tools/' 'includes a tool'
 # Inside the GUI: widgets serve everyone; a subsystem's pages never reach into the shell,
 # which composes them.
-check gui/widgets '^\s*#\s*include\s*"gui/(shell|cleaning|stats|uninstall)/' 'includes a page'
-for subsystem in cleaning stats uninstall; do
+check gui/widgets '^\s*#\s*include\s*"gui/(shell|cleaning|stats|uninstall|update)/' 'includes a page'
+for subsystem in cleaning stats uninstall update; do
   check "gui/$subsystem" '^\s*#\s*include\s*"gui/shell/' 'includes the shell'
 done
 [ $status -eq 0 ] && echo "layer rules hold"

@@ -12,7 +12,7 @@ packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   libcurl4-openssl-dev libblkid-dev libsystemd-dev libsodium-dev
-  libgtest-dev libcpp-httplib-dev minisign
+  libgtest-dev libcpp-httplib-dev minisign python3
   fonts-noto-cjk qt6-translations-l10n
   xvfb xauth
 )

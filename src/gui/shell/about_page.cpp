@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "gui/shell/maker.h"
+#include "gui/widgets/maker.h"
 #include "gui/widgets/action_label.h"
 #include "gui/widgets/image_list.h"
 #include "gui/widgets/skin.h"

@@ -7,12 +7,17 @@
 #include "gui/cleaning/cleaning_settings_dialog.h"
 #include "gui/cleaning/file_list_dialog.h"
 #include "gui/shell/main_window.h"
+#include "gui/update/update_command.h"
+#include "gui/update/web_site_opener.h"
+#include "gui/widgets/qt_event_loop.h"
 #include "gui/widgets/qt_prompts.h"
 #include "gui/widgets/skin.h"
 #include "platform/platform.h"
 
 int main(int argc, char* argv[]) {
   using namespace norvane;
+  // An update the companion left half-done is finished or undone before anything else runs.
+  finishPendingUpdateAtStart();
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QtPrompts::installTranslations(app);
@@ -37,6 +42,12 @@ int main(int argc, char* argv[]) {
       settingsPath(QCoreApplication::applicationDirPath().toStdString()), prompts, &mainWindow);
   QObject::connect(&mainWindow, &MainWindow::settingsRequested, settingsDialog,
                    &CleaningSettingsDialog::showModalOnPage);
+  // "在线更新": the update window, modally; the link opens the maker's site after it closes.
+  QtEventLoop updateEvents;
+  DesktopWebSiteOpener webSite;
+  QObject::connect(&mainWindow, &MainWindow::updateRequested, &mainWindow, [&] {
+    showUpdateWindow(&mainWindow, mainWindow.platform(), updateEvents, webSite);
+  });
   mainWindow.show();
   return app.exec();
 }

@@ -19,7 +19,7 @@
 #include "gui/cleaning/scan_target_page.h"
 #include "gui/shell/about_page.h"
 #include "gui/shell/disk_panel.h"
-#include "gui/shell/maker.h"
+#include "gui/widgets/maker.h"
 #include "gui/shell/start_page.h"
 #include "gui/stats/folder_statistics.h"
 #include "gui/stats/stats_page.h"

@@ -12,7 +12,7 @@
 
 #include "gui/cleaning/restart_queue_commands.h"
 #include "gui/cleaning/scan_target_lists.h"
-#include "gui/shell/maker.h"
+#include "gui/widgets/maker.h"
 #include "gui/shell/start_page.h"
 #include "gui/stats/stats_page.h"
 #include "gui/widgets/action_label.h"
