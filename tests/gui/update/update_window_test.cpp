@@ -6,13 +6,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 
-#include "gui/widgets/maker.h"
-#include "gui/widgets/qt_event_loop.h"
 #include "core/update/fake_process_control.h"
 #include "core/update/update_fixture.h"
 #include "gui/update/update_texts.h"
 #include "gui/update/web_site_opener.h"
+#include "gui/widgets/maker.h"
+#include "gui/widgets/qt_event_loop.h"
 #include "platform/posix/curl_http_client.h"
 #include "platform/posix/posix_file_moves.h"
 #include "support/gui/fake_platform.h"
@@ -219,8 +220,8 @@ class UpdateWindowTest : public QObject {
                          {"%App%/新/b.txt", "new b", "/2/b.txt"}});
     const test::ChildExit exit =
         test::runChild(appDir + "norvane", {}, {"QT_QPA_PLATFORM=offscreen"});
-    QVERIFY(exit.exited);
-    QCOMPARE(exit.code, 0);
+    // The companion ends the program; on a busy machine that can come before its own exit.
+    QVERIFY(exit.exited ? exit.code == 0 : exit.signal == SIGKILL);
     QVERIFY(test::waitFor([&] {
       return test::readWholeFile(appDir + "starts.log") ==
                  "started window version 1\nstarted version 2\n" &&
@@ -228,7 +229,7 @@ class UpdateWindowTest : public QObject {
     }));
     QCOMPARE(test::readWholeFile(appDir + "a.txt"), std::string("new a"));
     QCOMPARE(test::readWholeFile(appDir + "新/b.txt"), std::string("new b"));
-    QCOMPARE(test::readWholeFile(appDir + "norvane"), test::readWholeFile(NORVANE_FIXTURE_V2));
+    QVERIFY(test::readWholeFile(appDir + "norvane") == test::readWholeFile(NORVANE_FIXTURE_V2));
     for (const char* name : {"a.txt.~up", "a.txt.~bf", "norvane.~bf", "新/b.txt.~up",
                              "~finished.file", "~finished.done"}) {
       QVERIFY2(!s_exists(appDir + name), name);

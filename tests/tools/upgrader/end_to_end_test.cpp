@@ -2,6 +2,8 @@
 // from the program's run through the companion to the restarted new program.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include "core/update/local_server.h"
 #include "core/update/signing_key.h"
 #include "core/update/update_fixture.h"
@@ -32,8 +34,13 @@ class EndToEnd : public ::testing::Test {
   // Runs version 1 and waits until the run and whatever it started have ended.
   void runProgram(const std::string& expectedLastLine) {
     const test::ChildExit exit = test::runChild(appDir + "norvane", {});
-    ASSERT_TRUE(exit.exited);
-    EXPECT_EQ(exit.code, 0);
+    // After a handover the companion ends the program; on a busy machine that can come before
+    // the program's own exit.
+    if (exit.exited) {
+      EXPECT_EQ(exit.code, 0);
+    } else {
+      EXPECT_EQ(exit.signal, SIGKILL);
+    }
     ASSERT_TRUE(test::waitFor([&] {
       const std::string log = readWholeFile(appDir + "starts.log");
       return log.size() >= expectedLastLine.size() &&
@@ -52,7 +59,8 @@ class EndToEnd : public ::testing::Test {
   }
 
   void expectAsBefore() {
-    EXPECT_EQ(readWholeFile(appDir + "norvane"), readWholeFile(NORVANE_FIXTURE_V1));
+    EXPECT_TRUE(readWholeFile(appDir + "norvane") == readWholeFile(NORVANE_FIXTURE_V1))
+        << "the program is not version 1";
     EXPECT_EQ(readWholeFile(appDir + "data/a.txt"), "old a");
     EXPECT_FALSE(pathExists(appDir + "extras"));
     EXPECT_EQ(readWholeFile(appDir + "starts.log"), "started version 1\nno handover\n");
@@ -70,7 +78,8 @@ TEST_F(EndToEnd, ASignedUpdateReplacesTheProgramAndRestartsIt) {
   test::publishUpdate(server, key, 2, files);
   runProgram("started version 2\n");
   EXPECT_EQ(readWholeFile(appDir + "starts.log"), "started version 1\nstarted version 2\n");
-  EXPECT_EQ(readWholeFile(appDir + "norvane"), readWholeFile(NORVANE_FIXTURE_V2));
+  EXPECT_TRUE(readWholeFile(appDir + "norvane") == readWholeFile(NORVANE_FIXTURE_V2))
+      << "the program is not version 2";
   EXPECT_EQ(readWholeFile(appDir + "data/a.txt"), "new a");
   EXPECT_EQ(readWholeFile(appDir + "extras/c.txt"), "new c");
   expectNothingLeft();
