@@ -15,7 +15,7 @@ struct ProcessExit : std::runtime_error {
   int code;
 };
 
-struct StartedProcess {
+struct DetachedStart {
   std::string path;
   std::vector<std::string> args;
 };
@@ -25,7 +25,7 @@ class FakeProcessControl : public ProcessControl {
   std::string executable = "/opt/norvane/norvane";
   std::string directory = "/";
   int pid = 4242;
-  std::vector<StartedProcess> started;
+  std::vector<DetachedStart> started;
   std::vector<int> terminated;
   std::vector<std::string> running;
   std::map<int, std::string> executables;
