@@ -49,6 +49,9 @@ class FileOps {
   // Removes it permanently, by its name in the opened and checked folder; NotFound when it is
   // gone or changed. Never recursive, never a folder.
   virtual DeleteOutcome deleteFile(const ScannedFile& file) = 0;
+  // The outcome deleteFile would have now, deleting nothing: the same checks, and whether the
+  // folder lets the name be removed.
+  virtual DeleteOutcome previewDelete(const ScannedFile& file) = 0;
 };
 
 }  // namespace norvane

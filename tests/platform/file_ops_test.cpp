@@ -11,6 +11,7 @@
 
 #include "platform/posix/posix_file_ops.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 extern char** environ;
 
@@ -170,6 +171,37 @@ TEST(FileOpsTest, SwappedFoldersAndFilesAreNeverDeleted) {
   EXPECT_TRUE(present(dir / "same.moved/junk.tmp"));
   EXPECT_TRUE(present(dir / "same/junk.tmp"));
   EXPECT_TRUE(present(dir / "same/keep"));
+}
+
+TEST(FileOpsTest, APreviewTellsTheOutcomeAndDeletesNothing) {
+  TempDir dir;
+  PosixFileOps ops(dir / "no-proc", 0ms);
+  const std::string file = dir.writeFile("t/a.tmp", "x");
+  const std::string readOnly = dir.writeFile("t/ro.tmp", "x");
+  ASSERT_EQ(0, chmod(readOnly.c_str(), 0444));
+  EXPECT_TRUE(ops.previewDelete(scanned(file)).deleted());
+  EXPECT_EQ(DeleteStatus::ReadOnly, ops.previewDelete(scanned(readOnly)).status);
+  EXPECT_EQ(DeleteStatus::IsDirectory, ops.previewDelete(scanned(dir / "t")).status);
+  const ScannedFile before = scanned(file);
+  ASSERT_EQ(0, rename((dir / "t").c_str(), (dir / "t.moved").c_str()));
+  ASSERT_EQ(0, symlink((dir / "t.moved").c_str(), (dir / "t").c_str()));
+  EXPECT_TRUE(ops.previewDelete(before).deleted());  // the same folder, reached through a link
+  ASSERT_EQ(0, unlink((dir / "t").c_str()));
+  dir.writeFile("t/a.tmp", "another");
+  EXPECT_EQ(DeleteStatus::NotFound, ops.previewDelete(before).status);
+  EXPECT_TRUE(present(dir / "t.moved/a.tmp"));
+
+  // A folder that refuses new names refuses removing one too.
+  const std::string locked = dir.writeFile("locked/b.tmp", "x");
+  ASSERT_EQ(0, chmod((dir / "locked").c_str(), 0555));
+  ASSERT_EQ(0, chmod(dir.path().c_str(), 0755));
+  const ScannedFile inLocked = scanned(locked);
+  if (!test::unprivilegedCanReach(locked)) GTEST_SKIP() << "nobody can't reach the folder";
+  EXPECT_EQ(0, test::runUnprivileged([&] {
+              PosixFileOps mine(dir / "no-proc", 0ms);
+              return mine.previewDelete(inLocked).status == DeleteStatus::AccessDenied ? 0 : 1;
+            }));
+  EXPECT_TRUE(present(locked));
 }
 
 TEST(FileOpsTest, ReadOnlyFileIsRefusedEvenForRoot) {

@@ -6,8 +6,13 @@
 
 namespace norvane {
 
-FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
-                                  const ScannedFile& file, bool deleteAtRestart) {
+namespace {
+
+// The rules of one deletion; `attempt` deletes (or tells what a deletion would give) and
+// `registerForRestart` registers (or tells whether it would).
+template <typename Attempt, typename Register>
+FoundFileDeletion decide(FileOps& files, const ScannedFile& file, bool deleteAtRestart,
+                         Attempt attempt, Register registerForRestart) {
   FoundFileDeletion result;
   if (!files.fileExists(file)) {
     result.status = FoundFileStatus::Missing;
@@ -24,7 +29,7 @@ FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
 
   result.attempted = true;
   result.fileBytes = size;
-  const DeleteOutcome outcome = files.deleteFile(file);
+  const DeleteOutcome outcome = attempt();
   result.refusal = outcome.status;
   if (outcome.deleted()) {
     result.status = FoundFileStatus::Deleted;
@@ -36,12 +41,26 @@ FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
     result.status = FoundFileStatus::Missing;
   } else if (deleteAtRestart) {
     // A refused registration is a failure, not a file that will go at the next start.
-    result.status = restartDelete.DeleteOnRestart(file.path()) ? FoundFileStatus::RestartDelete
-                                                               : FoundFileStatus::Failed;
+    result.status = registerForRestart() ? FoundFileStatus::RestartDelete : FoundFileStatus::Failed;
   } else {
     result.status = FoundFileStatus::Failed;
   }
   return result;
+}
+
+}  // namespace
+
+FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
+                                  const ScannedFile& file, bool deleteAtRestart) {
+  return decide(
+      files, file, deleteAtRestart, [&] { return files.deleteFile(file); },
+      [&] { return restartDelete.DeleteOnRestart(file.path()); });
+}
+
+FoundFileDeletion previewFoundFileDeletion(FileOps& files, const ScannedFile& file,
+                                           bool deleteAtRestart) {
+  return decide(
+      files, file, deleteAtRestart, [&] { return files.previewDelete(file); }, [] { return true; });
 }
 
 }  // namespace norvane

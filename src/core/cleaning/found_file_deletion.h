@@ -33,4 +33,9 @@ struct FoundFileDeletion {
 FoundFileDeletion deleteFoundFile(FileOps& files, RestartDelete& restartDelete,
                                   const ScannedFile& file, bool deleteAtRestart);
 
+// What deleteFoundFile would do now, deleting and registering nothing; a registration for the
+// next start counts as taken.
+FoundFileDeletion previewFoundFileDeletion(FileOps& files, const ScannedFile& file,
+                                           bool deleteAtRestart);
+
 }  // namespace norvane

@@ -11,6 +11,22 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 
 }  // namespace
 
+std::string_view foundFileStatusText(FoundFileStatus status) {
+  switch (status) {
+    case FoundFileStatus::Missing:
+      return "文件不存在";
+    case FoundFileStatus::Deleted:
+      return "删除成功";
+    case FoundFileStatus::RestartDelete:
+      return "重启删除";
+    case FoundFileStatus::Failed:
+      return "删除失败";
+    case FoundFileStatus::None:
+      break;
+  }
+  return {};
+}
+
 FoundFileStore::FoundFileStore() = default;
 
 FoundFileStore::~FoundFileStore() = default;

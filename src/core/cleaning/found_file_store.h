@@ -17,6 +17,10 @@ namespace norvane {
 // What became of a found file: not yet tried, or the outcome of a deletion attempt.
 enum class FoundFileStatus : std::uint8_t { None, Missing, Deleted, RestartDelete, Failed };
 
+// The words the file list shows for a status: "文件不存在", "删除成功", "重启删除", "删除失败"
+// ("" for None).
+std::string_view foundFileStatusText(FoundFileStatus status);
+
 class FoundFileStore {
  public:
   FoundFileStore();

@@ -36,6 +36,12 @@ void applyJunkSettings(const CleaningSettings& settings, ShellFolders& folders,
   criteria.Files().SetMasks(scanMasks(settings.types));
 }
 
+void applyTempFolderRules(SearchCriteria& criteria) {
+  criteria.Files().Excluded().clear();
+  criteria.Files().SetFileName("");
+  criteria.Files().SetMasks({"*.*"});
+}
+
 bool isExcludedFolder(const std::vector<std::string>& excluded, const std::string& folder) {
   return std::find(excluded.begin(), excluded.end(), folder) != excluded.end();
 }

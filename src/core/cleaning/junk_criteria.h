@@ -21,6 +21,10 @@ std::vector<std::string> junkExcludedFolders(const CleaningOptions& options, She
 void applyJunkSettings(const CleaningSettings& settings, ShellFolders& folders,
                        SearchCriteria& criteria);
 
+// A scan of the temporary folders, after applyJunkSettings: every file in them is junk and
+// none of them is skipped; the attribute and size settings still hold.
+void applyTempFolderRules(SearchCriteria& criteria);
+
 // True when `folder` is one of the excluded lines. Folder names on this system differ by
 // case, so the comparison is exact.
 bool isExcludedFolder(const std::vector<std::string>& excluded, const std::string& folder);

@@ -103,21 +103,7 @@ void FoundFileModel::invertChecks() {
   if (size() > 0) markChanged(0, size() - 1);
 }
 
-QString FoundFileModel::statusText(Status status) {
-  switch (status) {
-    case Status::Missing:
-      return QStringLiteral("文件不存在");
-    case Status::Deleted:
-      return QStringLiteral("删除成功");
-    case Status::RestartDelete:
-      return QStringLiteral("重启删除");
-    case Status::Failed:
-      return QStringLiteral("删除失败");
-    case Status::None:
-      break;
-  }
-  return {};
-}
+QString FoundFileModel::statusText(Status status) { return fromBytes(foundFileStatusText(status)); }
 
 QString FoundFileModel::timeText(std::int32_t dosTime) {
   const auto packed = static_cast<std::uint32_t>(dosTime);

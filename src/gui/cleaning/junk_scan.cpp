@@ -67,9 +67,7 @@ void JunkScan::scanPartitions() {
 void JunkScan::scanTempFolders() {
   setTargets(targets_.checkedTempFolders());
   applySettings();
-  // Everything in these folders is junk, and none of them is skipped.
-  junkSearch.Criteria().Files().Excluded().clear();
-  junkSearch.Criteria().Files().SetMasks({"*.*"});
+  applyTempFolderRules(junkSearch.Criteria());
   start();
 }
 

@@ -87,6 +87,18 @@ class ScannedEntry {
   struct stat stat_ {};
 };
 
+// The checks before the unlink; Deleted when nothing stands in the way.
+DeleteOutcome checkEntry(const struct stat& st, OpenFileTable& openFiles) {
+  if (S_ISDIR(st.st_mode)) return outcome(DeleteStatus::IsDirectory, EISDIR);
+  if (!S_ISLNK(st.st_mode)) {
+    // A link's own mode bits mean nothing; for everything else a clear owner-write bit is
+    // the read-only attribute, which Windows honours even for an administrator.
+    if (!(st.st_mode & S_IWUSR)) return outcome(DeleteStatus::ReadOnly, EACCES);
+    if (openFiles.isOpen(st.st_dev, st.st_ino)) return outcome(DeleteStatus::InUse, EBUSY);
+  }
+  return outcome(DeleteStatus::Deleted, 0);
+}
+
 }  // namespace
 
 PosixFileOps::PosixFileOps(std::string procRoot, std::chrono::milliseconds openFilesMaxAge)
@@ -107,18 +119,31 @@ int PosixFileOps::fileSize(const ScannedFile& file, std::int64_t& size) {
 DeleteOutcome PosixFileOps::deleteFile(const ScannedFile& file) {
   ScannedEntry entry(file);
   if (int err = entry.error()) return outcome(statusOfUnlinkError(err), err);
-  const struct stat& st = entry.stat();
-  if (S_ISDIR(st.st_mode)) return outcome(DeleteStatus::IsDirectory, EISDIR);
-  if (!S_ISLNK(st.st_mode)) {
-    // A link's own mode bits mean nothing; for everything else a clear owner-write bit is
-    // the read-only attribute, which Windows honours even for an administrator.
-    if (!(st.st_mode & S_IWUSR)) return outcome(DeleteStatus::ReadOnly, EACCES);
-    if (openFiles_.isOpen(st.st_dev, st.st_ino)) return outcome(DeleteStatus::InUse, EBUSY);
-  }
+  const DeleteOutcome checked = checkEntry(entry.stat(), openFiles_);
+  if (!checked.deleted()) return checked;
   if (::unlinkat(entry.folder(), file.name.c_str(), 0) != 0) {
     int err = errno;
     return outcome(statusOfUnlinkError(err), err);
   }
+  return outcome(DeleteStatus::Deleted, 0);
+}
+
+DeleteOutcome PosixFileOps::previewDelete(const ScannedFile& file) {
+  ScannedEntry entry(file);
+  if (int err = entry.error()) return outcome(statusOfUnlinkError(err), err);
+  const DeleteOutcome checked = checkEntry(entry.stat(), openFiles_);
+  if (!checked.deleted()) return checked;
+  // Removing a name takes write and search rights on the folder (a read-only file system
+  // answers EROFS); in a sticky folder also owning the file or the folder.
+  if (::faccessat(entry.folder(), ".", W_OK | X_OK, AT_EACCESS) != 0) {
+    int err = errno;
+    return outcome(statusOfUnlinkError(err), err);
+  }
+  struct stat folder;
+  const uid_t me = ::geteuid();
+  if (::fstat(entry.folder(), &folder) == 0 && (folder.st_mode & S_ISVTX) && me != 0 &&
+      me != folder.st_uid && me != entry.stat().st_uid)
+    return outcome(DeleteStatus::AccessDenied, EPERM);
   return outcome(DeleteStatus::Deleted, 0);
 }
 

@@ -22,6 +22,7 @@ class PosixFileOps : public FileOps {
   bool fileExists(const ScannedFile& file) override;
   int fileSize(const ScannedFile& file, std::int64_t& size) override;
   DeleteOutcome deleteFile(const ScannedFile& file) override;
+  DeleteOutcome previewDelete(const ScannedFile& file) override;
 
  private:
   OpenFileTable openFiles_;

@@ -34,6 +34,11 @@ class ScriptedFileOps : public FileOps {
     ++deletions;
     return {outcome, outcome == DeleteStatus::Deleted ? 0 : EACCES};
   }
+  DeleteOutcome previewDelete(const ScannedFile&) override {
+    ++previews;
+    return {outcome, outcome == DeleteStatus::Deleted ? 0 : EACCES};
+  }
+  int previews = 0;
 };
 
 const ScannedFile kJunk{"/t/", "a.tmp", {1, 2}, {1, 3}};
@@ -100,6 +105,31 @@ TEST(FoundFileDeletionTest, RefusedFileGoesAtTheNextStartOnlyWhenRegistered) {
     EXPECT_EQ(FoundFileStatus::Failed, d.status);
     EXPECT_EQ(2u, later.paths.size());
   }
+}
+
+TEST(FoundFileDeletionTest, APreviewGivesTheSameStatusesAndChangesNothing) {
+  RecordingRestartDelete later;
+  for (DeleteStatus outcome : {DeleteStatus::Deleted, DeleteStatus::ReadOnly,
+                               DeleteStatus::NotFound, DeleteStatus::AccessDenied}) {
+    for (bool atRestart : {true, false}) {
+      ScriptedFileOps real, preview;
+      real.outcome = preview.outcome = outcome;
+      const FoundFileDeletion done = deleteFoundFile(real, later, kJunk, atRestart);
+      const FoundFileDeletion told = previewFoundFileDeletion(preview, kJunk, atRestart);
+      EXPECT_EQ(done.status, told.status);
+      EXPECT_EQ(done.freedBytes, told.freedBytes);
+      EXPECT_EQ(0, preview.deletions);
+      EXPECT_EQ(1, preview.previews);
+    }
+  }
+  ScriptedFileOps gone;
+  gone.present = false;
+  EXPECT_EQ(FoundFileStatus::Missing, previewFoundFileDeletion(gone, kJunk, true).status);
+  later.paths.clear();
+  ScriptedFileOps refused;
+  refused.outcome = DeleteStatus::InUse;
+  EXPECT_EQ(FoundFileStatus::RestartDelete, previewFoundFileDeletion(refused, kHeld, true).status);
+  EXPECT_TRUE(later.paths.empty());
 }
 
 TEST(FoundFileDeletionTest, AnUnreadableSizeIsAnError) {

@@ -42,6 +42,7 @@ class VanishingFileOps : public FileOps {
     return vanishing.count(file.path()) != 0 ? ENOENT : real.fileSize(file, size);
   }
   DeleteOutcome deleteFile(const ScannedFile& file) override { return real.deleteFile(file); }
+  DeleteOutcome previewDelete(const ScannedFile& file) override { return real.previewDelete(file); }
 };
 
 FileIdentity identityOf(const std::string& path) {
