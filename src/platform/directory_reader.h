@@ -58,6 +58,14 @@ class DirectoryListing {
     return std::string_view(names_.data() + entries_[i].offset, entries_[i].length);
   }
   EntryKind kind(std::size_t i) const { return entries_[i].kind; }
+  // The bytes its buffers take.
+  std::size_t memoryUsage() const {
+    return entries_.capacity() * sizeof(Entry) + names_.capacity();
+  }
+  void swap(DirectoryListing& other) noexcept {
+    entries_.swap(other.entries_);
+    names_.swap(other.names_);
+  }
 
  private:
   struct Entry {
@@ -97,6 +105,13 @@ class Directory {
   virtual bool stat(const char* name, FileRecord& out) = 0;
   // Opens a sub-folder for walking; `out` is set only for Opened.
   virtual OpenResult openChild(const char* name, std::unique_ptr<Directory>& out) = 0;
+  // Opens a sub-folder with the same checks as openChild, as the start of a walk of its own
+  // that shares nothing with this one, so it may be handed to another thread. "." opens this
+  // folder once more. Several threads may call openIndependentChild, stat and openFile on one
+  // folder at once; list and openChild stay for one thread at a time.
+  virtual OpenResult openIndependentChild(const char* name, std::unique_ptr<Directory>& out) {
+    return openChild(name, out);
+  }
   // Opens a regular file of this folder for reading; null when that is not possible
   // (links, pipes and devices are never opened).
   virtual std::unique_ptr<ReadableFile> openFile(const char* name) = 0;

@@ -144,7 +144,7 @@ void FindFile::EndSearch() {
 }
 
 void FindFile::SearchTargets() {
-  SearchWalk walk(*this, *reader_, packages_);
+  SearchWalk walk(*this, *reader_, packages_, readAhead_);
   walk.run();
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/search/assignable.h"
+#include "core/search/read_ahead_options.h"
 #include "core/search/search_criteria.h"
 #include "core/search/search_record.h"
 #include "core/search/search_snapshot.h"
@@ -70,6 +71,11 @@ class FindFile : public Assignable {
   void SetPackageDatabase(std::shared_ptr<PackageDatabase> packages) {
     packages_ = std::move(packages);
   }
+  // Threads that list folders ahead of the walk (off by default). What the search reports, and
+  // in which order and on which thread, is the same either way; a running search keeps the
+  // options it started with.
+  void SetReadAhead(const ReadAheadOptions& options) { readAhead_ = options; }
+  const ReadAheadOptions& ReadAhead() const { return readAhead_; }
   // Shows an error raised on the worker thread; called on the creating thread. By default
   // the text goes to standard error.
   void SetErrorDisplay(std::function<void(const std::string&)> display) {
@@ -103,6 +109,7 @@ class FindFile : public Assignable {
   SearchThreadPriority threadPriority_ = tpNormal;
   std::shared_ptr<DirectoryReader> reader_;
   std::shared_ptr<PackageDatabase> packages_;
+  ReadAheadOptions readAhead_;
   EventLoop* eventLoop_;
   std::function<void(const std::string&)> errorDisplay_;
 

@@ -1,5 +1,7 @@
 #include "core/search/search_walk.h"
 
+#include <algorithm>
+
 #include "core/search/file_time.h"
 #include "core/search/find_file.h"
 #include "core/search/search_snapshot.h"
@@ -7,10 +9,6 @@
 namespace norvane {
 
 namespace {
-
-constexpr std::uint8_t kNotLookedUp = 0;
-constexpr std::uint8_t kPresent = 1;
-constexpr std::uint8_t kGone = 2;
 
 void fillRecord(SearchRecord& rec, std::string_view name, const FileRecord& file) {
   rec.Name.assign(name);
@@ -29,6 +27,12 @@ void fillRecord(SearchRecord& rec, std::string_view name, const FileRecord& file
 }
 
 }  // namespace
+
+SearchWalk::SearchWalk(FindFile& owner, DirectoryReader& reader,
+                       std::shared_ptr<PackageDatabase> packages, const ReadAheadOptions& readAhead)
+    : owner_(owner), reader_(reader), ownership_(std::move(packages), reader) {
+  if (readAhead.enabled()) readAhead_ = std::make_unique<ReadAhead>(readAhead, owner_.aborted_);
+}
 
 SearchWalk::~SearchWalk() { unwind(); }
 
@@ -53,10 +57,12 @@ void SearchWalk::run() {
 void SearchWalk::searchTarget(const TargetFolder& target) {
   folder_ = target.Folder;
   ownership_.beginTarget(target.Folder);
-  std::unique_ptr<Directory> root;
   if (owner_.aborted_) return;
-  reader_.openFolder(target.Folder, root);
-  push(std::move(root));
+  std::unique_ptr<Directory> opened;
+  reader_.openFolder(target.Folder, opened);
+  std::shared_ptr<Directory> root(std::move(opened));
+  ReadAhead::Node* ahead = readAhead_ ? readAhead_->beginTarget(target, root) : nullptr;
+  push(std::move(root), ahead);
   enterFolder(target);
 
   while (depth_ > 0) {
@@ -67,28 +73,51 @@ void SearchWalk::searchTarget(const TargetFolder& target) {
     }
     // Next entry with the directory flag, in listing order.
     std::size_t i = frame.nextEntry;
-    const std::size_t count = frame.listing.size();
+    const std::size_t count = frame.contents.listing.size();
     for (; i < count; ++i) {
-      EntryKind kind = frame.listing.kind(i);
-      if (kind == EntryKind::Directory) break;
-      if (kind == EntryKind::Unknown && lookUp(frame, i) &&
-          (frame.records[i].attributes & kFileAttributeDirectory)) {
-        break;
-      }
+      if (frame.contents.isFolder(frame.directory.get(), i)) break;
     }
     if (i >= count) {
       pop();
       continue;
     }
     frame.nextEntry = i + 1;
-    std::unique_ptr<Directory> child;
-    OpenResult opened = frame.directory->openChild(frame.listing.name(i), child);
-    if (opened == OpenResult::Skipped) continue;
-    folder_.append(frame.listing.nameView(i));
-    folder_.push_back('/');
-    push(std::move(child));  // `frame` may move: not used below
-    enterFolder(target);
+    if (enterSubfolder(i)) enterFolder(target);
   }
+}
+
+bool SearchWalk::enterSubfolder(std::size_t entry) {
+  if (depth_ == frames_.size()) frames_.emplace_back();  // before taking references
+  Frame& frame = frames_[depth_ - 1];
+  Frame& child = frames_[depth_];
+  const char* name = frame.contents.listing.name(entry);
+  std::shared_ptr<Directory> directory;
+  ReadAhead::Node* ahead = nullptr;
+  OpenResult opened = OpenResult::Unreadable;
+  bool listed = false;
+  if (readAhead_) {
+    ahead = readAhead_->enter(frame.ahead, static_cast<std::uint32_t>(entry));
+    ReadAhead::Opened result = readAhead_->open(ahead, frame.directory.get(), name, incoming_);
+    opened = result.result;
+    directory = std::move(result.folder);
+    listed = result.listed;
+  } else if (frame.directory) {
+    std::unique_ptr<Directory> open;
+    opened = frame.directory->openChild(name, open);
+    directory = std::move(open);
+  }
+  if (opened == OpenResult::Skipped) {
+    if (ahead) readAhead_->leave(ahead);
+    return false;
+  }
+  folder_.append(frame.contents.listing.nameView(entry));
+  folder_.push_back('/');
+  push(std::move(directory), ahead);
+  if (listed) {
+    child.contents.swap(incoming_);
+    child.listed = true;
+  }
+  return true;
 }
 
 void SearchWalk::enterFolder(const TargetFolder& target) {
@@ -100,28 +129,29 @@ void SearchWalk::enterFolder(const TargetFolder& target) {
   owner_.currentDirectory_ = frame.directory.get();
 
   const FolderIgnore ignore = owner_.DoFolderChange(folder_);
-  const bool files = (ignore == fiNone || ignore == fiJustSubfolders) && level >= target.MinLevel;
-  const bool subfolders = target.Subfolders && (ignore == fiNone || ignore == fiJustThis) &&
-                          (target.MaxLevel == 0 || level < target.MaxLevel);
+  const FolderNeeds levelNeeds = folderNeeds(target, level);
+  const bool files = (ignore == fiNone || ignore == fiJustSubfolders) && levelNeeds.files;
+  const bool subfolders = (ignore == fiNone || ignore == fiJustThis) && levelNeeds.subfolders;
   if (!frame.directory || (!files && !subfolders) || owner_.aborted_) return;
 
-  // What could be read stays usable: a folder that fails half-way still gives its entries.
-  frame.directory->list(frame.listing);
-  const std::size_t count = frame.listing.size();
-  frame.records.resize(count);
-  frame.recordState.assign(count, kNotLookedUp);
+  readFolder(subfolders);
+  const FolderContents& contents = frame.contents;
+  const std::size_t count = contents.listing.size();
   frame.nextEntry = 0;
 
   if (files) {
+    // The read-ahead marked the names some mask matches; the others need no test per mask.
+    const bool marked = contents.candidates.size() == count;
     const std::vector<DosMask>& masks = target.compiledMasks();
     for (std::size_t m = masks.size(); m-- > 0 && !owner_.aborted_;) {
       const DosMask& mask = masks[m];
       for (std::size_t i = 0; i < count; ++i) {
         if (owner_.aborted_) break;
-        std::string_view name = frame.listing.nameView(i);
+        if (marked && !contents.candidates[i]) continue;
+        std::string_view name = contents.listing.nameView(i);
         if (!mask.matches(name)) continue;
         if (!lookUp(frame, i)) continue;
-        fillRecord(record_, name, frame.records[i]);
+        fillRecord(record_, name, frame.contents.records[i]);
         record_.FolderIdentity = frame.identity;
         if (accept(frame)) {
           record_.Time = FileTimeToLocalDosTime(record_.FindData.ftLastWriteTime);
@@ -133,13 +163,32 @@ void SearchWalk::enterFolder(const TargetFolder& target) {
   frame.walkSubfolders = subfolders && !owner_.aborted_;
 }
 
-bool SearchWalk::lookUp(Frame& frame, std::size_t entry) {
-  std::uint8_t& state = frame.recordState[entry];
-  if (state == kNotLookedUp) {
-    state =
-        frame.directory->stat(frame.listing.name(entry), frame.records[entry]) ? kPresent : kGone;
+void SearchWalk::readFolder(bool subfolders) {
+  Frame& frame = frames_[depth_ - 1];
+  if (readAhead_ && !frame.listed) frame.listed = readAhead_->take(frame.ahead, frame.contents);
+  if (frame.listed) {
+    if (!subfolders) readAhead_->dropBelow(frame.ahead);
+    return;
   }
-  return state == kPresent;
+  FolderContents& contents = frame.contents;
+  // What could be read stays usable: a folder that fails half-way still gives its entries.
+  frame.directory->list(contents.listing);
+  const std::size_t count = contents.listing.size();
+  contents.records.resize(count);
+  contents.recordState.assign(count, kNotLookedUp);
+  contents.candidates.clear();
+  if (!readAhead_ || !subfolders || owner_.aborted_) return;
+  // Read ahead below this folder from here on. The sub-folders are told apart with the very
+  // look-ups the walk makes for them anyway.
+  std::vector<std::uint32_t> below;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (contents.isFolder(frame.directory.get(), i)) below.push_back(static_cast<std::uint32_t>(i));
+  }
+  readAhead_->adopt(frame.ahead, frame.directory, contents.listing, below);
+}
+
+bool SearchWalk::lookUp(Frame& frame, std::size_t entry) {
+  return frame.contents.lookUp(*frame.directory, entry);
 }
 
 bool SearchWalk::accept(Frame& frame) {
@@ -163,38 +212,68 @@ bool SearchWalk::accept(Frame& frame) {
   return owner_.AcceptFile(folder_, record_);
 }
 
-void SearchWalk::push(std::unique_ptr<Directory> directory) {
+void SearchWalk::push(std::shared_ptr<Directory> directory, ReadAhead::Node* ahead) {
   if (depth_ == frames_.size()) frames_.emplace_back();
   Frame& frame = frames_[depth_];
   frame.directory = std::move(directory);
   frame.identity = frame.directory ? frame.directory->identity() : FileIdentity{};
   frame.packageFolder = PackageOwnership::FolderCache{};
-  frame.listing.clear();
-  frame.records.clear();
-  frame.recordState.clear();
+  frame.contents.clear();
+  frame.ahead = ahead;
   frame.folderLength = folder_.size();
   frame.nextEntry = 0;
   frame.walkSubfolders = false;
+  frame.listed = false;
+  frame.closed = false;
   ++depth_;
+  if (readAhead_) saveDescriptors();
 }
 
-void SearchWalk::pop() {
+void SearchWalk::pop(bool reopenParent) {
   Frame& frame = frames_[--depth_];
-  frame.directory.reset();
-  frame.walkSubfolders = false;
+  if (frame.ahead) readAhead_->leave(frame.ahead);
+  frame.ahead = nullptr;
   if (depth_ > 0) {
-    folder_.resize(frames_[depth_ - 1].folderLength);
-    owner_.currentDirectory_ = frames_[depth_ - 1].directory.get();
+    Frame& parent = frames_[depth_ - 1];
+    if (parent.closed && reopenParent) reopen(parent, frame.directory.get());
+    firstOpen_ = std::min(firstOpen_, depth_ - 1);
+    owner_.currentDirectory_ = parent.directory.get();
     owner_.level_ = static_cast<std::uint32_t>(depth_);
   } else {
+    firstOpen_ = 0;
     owner_.currentDirectory_ = nullptr;
     owner_.level_ = 0;
+  }
+  frame.directory.reset();
+  frame.walkSubfolders = false;
+  if (depth_ > 0) folder_.resize(frames_[depth_ - 1].folderLength);
+}
+
+void SearchWalk::saveDescriptors() {
+  while (depth_ - firstOpen_ > kOpenFolderBudget) {
+    Frame& frame = frames_[firstOpen_++];
+    if (!frame.directory) continue;
+    // Its remaining sub-folders are opened by the walk once it is back.
+    readAhead_->dropBelow(frame.ahead);
+    frame.directory.reset();
+    frame.closed = true;
+  }
+}
+
+void SearchWalk::reopen(Frame& frame, Directory* child) {
+  frame.closed = false;
+  std::unique_ptr<Directory> parent;
+  // The tree may have been moved meanwhile: only the very same folder will do. Otherwise the
+  // rest of the folder can't be walked, as when it can't be opened.
+  if (child && child->openIndependentChild("..", parent) == OpenResult::Opened &&
+      parent->identity() == frame.identity) {
+    frame.directory = std::move(parent);
   }
 }
 
 // Closes open folders deepest first, as their handles require.
 void SearchWalk::unwind() {
-  while (depth_ > 0) pop();
+  while (depth_ > 0) pop(false);
 }
 
 }  // namespace norvane

@@ -21,6 +21,7 @@ namespace norvane {
 namespace {
 
 constexpr std::uint64_t kUnixEpochTicks = 116444736000000000ULL;  // 1970-01-01 as a file time
+constexpr std::size_t kDirentBufferSize = 64 * 1024;
 
 std::uint64_t fileTime(std::int64_t seconds, std::uint32_t nanoseconds) {
   std::int64_t ticks = seconds * 10000000 + nanoseconds / 100;
@@ -117,8 +118,14 @@ class PosixDirectory;
 struct WalkChain {
   std::vector<PosixDirectory*> folders;
   std::size_t firstOpen = 0;  // folders below this index have been closed to save descriptors
-  std::vector<char> direntBuffer = std::vector<char>(64 * 1024);
 };
+
+// One listing buffer per thread: folders are listed on several threads during read-ahead,
+// and a walk of its own per read-ahead folder must not cost a buffer each.
+char* direntBuffer() {
+  thread_local std::unique_ptr<char[]> buffer(new char[kDirentBufferSize]);
+  return buffer.get();
+}
 
 class PosixDirectory : public Directory {
  public:
@@ -149,9 +156,9 @@ class PosixDirectory : public Directory {
     // A fresh descriptor starts at the beginning; only a second listing needs a rewind.
     if (listed_ && lseek(fd_, 0, SEEK_SET) < 0) return false;
     listed_ = true;
-    char* buf = chain_->direntBuffer.data();
+    char* buf = direntBuffer();
     for (;;) {
-      ssize_t n = getdents64(fd_, buf, chain_->direntBuffer.size());
+      ssize_t n = getdents64(fd_, buf, kDirentBufferSize);
       if (n == 0) return true;
       if (n < 0) {
         if (errno == EINTR) continue;
@@ -238,25 +245,21 @@ class PosixDirectory : public Directory {
   }
 
   OpenResult openChild(const char* name, std::unique_ptr<Directory>& out) override {
-    if (fd_ < 0) return OpenResult::Unreadable;
-    int fd = ::openat(fd_, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-      int error = errno;
-      if (error == ELOOP || error == ENOTDIR) return OpenResult::Skipped;
-      FolderIdentity id;
-      mode_t mode = 0;
-      if (identify(fd_, name, AT_SYMLINK_NOFOLLOW, id, &mode)) {
-        if (!S_ISDIR(mode) || !id.sameMount(id_)) return OpenResult::Skipped;
-      }
-      return OpenResult::Unreadable;
-    }
+    int fd;
     FolderIdentity id;
-    if (!identify(fd, "", AT_EMPTY_PATH, id, nullptr) || !id.sameMount(id_)) {
-      ::close(fd);
-      return OpenResult::Skipped;
-    }
+    const OpenResult result = openSubfolder(name, fd, id);
+    if (result != OpenResult::Opened) return result;
     out = std::make_unique<PosixDirectory>(chain_, fd, id);
     saveDescriptors();
+    return OpenResult::Opened;
+  }
+
+  OpenResult openIndependentChild(const char* name, std::unique_ptr<Directory>& out) override {
+    int fd;
+    FolderIdentity id;
+    const OpenResult result = openSubfolder(name, fd, id);
+    if (result != OpenResult::Opened) return result;
+    out = std::make_unique<PosixDirectory>(std::make_shared<WalkChain>(), fd, id);
     return OpenResult::Opened;
   }
 
@@ -268,6 +271,31 @@ class PosixDirectory : public Directory {
  private:
   static constexpr int kClosed = -1;  // closed to save descriptors; reopened by the child
   static constexpr int kLost = -2;    // could not be reopened as the same folder
+
+  // Opens a sub-folder of this one: never through a link, never into another mount.
+  OpenResult openSubfolder(const char* name, int& fdOut, FolderIdentity& idOut) const {
+    if (fd_ < 0) return OpenResult::Unreadable;
+    int fd = ::openat(fd_, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+      int error = errno;
+      if (error == ELOOP || error == ENOTDIR) return OpenResult::Skipped;
+      FolderIdentity id;
+      mode_t mode = 0;
+      if (identify(fd_, name, AT_SYMLINK_NOFOLLOW, id, &mode)) {
+        if (!S_ISDIR(mode) || !id.sameMount(id_)) return OpenResult::Skipped;
+      }
+      errno = error;
+      return OpenResult::Unreadable;
+    }
+    FolderIdentity id;
+    if (!identify(fd, "", AT_EMPTY_PATH, id, nullptr) || !id.sameMount(id_)) {
+      ::close(fd);
+      return OpenResult::Skipped;
+    }
+    fdOut = fd;
+    idOut = id;
+    return OpenResult::Opened;
+  }
 
   void saveDescriptors() {
     auto& chain = *chain_;
