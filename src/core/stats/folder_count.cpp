@@ -42,6 +42,7 @@ void FolderCount::configureSearch(FindFile& search) {
   criteria.Files().SetMaxLevel(0);
   criteria.Attribute().SetAttributes({ffArchive, ffReadonly, ffHidden, ffSystem, ffDirectory});
   search.SetThreaded(false);
+  search.SetReadAhead(ReadAheadOptions::defaults());
 }
 
 FolderCount::RootResult FolderCount::countRoot(const std::string& root,

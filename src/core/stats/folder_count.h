@@ -35,7 +35,8 @@ class FolderCount {
   FolderCount& operator=(const FolderCount&) = delete;
 
   // Every file and every folder accepted, sub-folders without a level limit, on the caller's
-  // thread. The walk itself never follows a link nor enters another mount.
+  // thread, with folders read ahead on other threads. The walk itself never follows a link
+  // nor enters another mount.
   static void configureSearch(FindFile& search);
 
   // A folder's figures are ready (after a stop too, with what was counted so far).

@@ -33,6 +33,7 @@ JunkScan::JunkScan(ScanTargetLists& targets, ScanProgressPage& page, FileListDia
       settings_(std::move(settings)) {
   setObjectName(QStringLiteral("junkScan"));
   junkSearch.SetPackageDatabase(platform_.packageDatabase);
+  junkSearch.SetReadAhead(ReadAheadOptions::defaults());
   junkSearch.OnSearchBegin = [this](FindFile* s) { searchBegan(s); };
   junkSearch.OnFolderChange = [this](FindFile* s, const std::string& folder, FolderIgnore& ignore) {
     folderEntered(s, folder, ignore);

@@ -87,6 +87,8 @@ int main(int argc, char** argv) {
 
   const Platform platform = makeHostPlatform();
   if (options.command == CleanCommand::Scan)
-    return runCleanScan(options.targets, settings, platform, stdout);
+    return runCleanScan(options.targets, settings, platform,
+                        options.readAhead ? ReadAheadOptions::defaults() : ReadAheadOptions::off(),
+                        stdout);
   return runCleanDelete(files, settings, platform, options.dryRun, stdout, stderr);
 }

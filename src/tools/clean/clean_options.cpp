@@ -18,6 +18,7 @@ const char* const kCleanUsage =
     "  --temp              the temporary folders, every file counting (\"临时文件夹\")\n"
     "  --common            the common folders (\"常用文件夹\")\n"
     "  --folder PATH       one folder, as one added to the common folders (repeatable)\n"
+    "  --no-readahead      list every folder on the scan's own thread (for comparison)\n"
     "\n"
     "delete deletes the files of such a list, only where folder and file are still the ones\n"
     "found, and prints one status line per file (删除成功, 文件不存在, 重启删除, 删除失败), then\n"
@@ -65,6 +66,8 @@ CleanOptions parseCleanOptions(const std::vector<std::string>& args) {
       const std::string& folder = value();
       if (folder.empty()) throw std::invalid_argument("--folder needs a folder");
       options.targets.push_back({CleanTarget::Kind::Folder, folder});
+    } else if (scan && arg == "--no-readahead") {
+      options.readAhead = false;
     } else if (!scan && arg == "--dry-run") {
       options.dryRun = true;
     } else if (arg.starts_with("-")) {

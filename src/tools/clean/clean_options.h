@@ -19,6 +19,7 @@ struct CleanOptions {
   std::vector<CleanTarget> targets;  // in the order given
   std::string listPath;              // delete: the list of found files
   bool dryRun = false;
+  bool readAhead = true;     // scan: folders are listed ahead of the walk on other threads
   std::string settingsPath;  // "" for Setup.ini beside the program
   bool help = false;
 };

@@ -62,10 +62,11 @@ std::vector<std::string> targetFolders(const CleanTarget& target, const Platform
 }  // namespace
 
 int runCleanScan(const std::vector<CleanTarget>& targets, const CleaningSettings& settings,
-                 const Platform& platform, std::FILE* out) {
+                 const Platform& platform, const ReadAheadOptions& readAhead, std::FILE* out) {
   Output output(out);
   FindFile search;
   search.SetPackageDatabase(platform.packageDatabase);
+  search.SetReadAhead(readAhead);
   search.OnFolderChange = [](FindFile* sender, const std::string& folder, FolderIgnore& ignore) {
     // Read afresh at every folder, as the window does.
     if (isExcludedFolder(sender->Criteria().Files().Excluded(), folder))

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/cleaning/cleaning_settings.h"
+#include "core/search/read_ahead_options.h"
 #include "platform/platform.h"
 #include "tools/clean/clean_options.h"
 
@@ -12,6 +13,6 @@ namespace norvane {
 // Scans the targets in order, each as its page in the window does, and writes a list line per
 // found file to `out`. 0, or 1 when the output could not be written.
 int runCleanScan(const std::vector<CleanTarget>& targets, const CleaningSettings& settings,
-                 const Platform& platform, std::FILE* out);
+                 const Platform& platform, const ReadAheadOptions& readAhead, std::FILE* out);
 
 }  // namespace norvane

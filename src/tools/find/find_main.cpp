@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
   Output output;
   FindFile search;
   search.SetCriteria(options.criteria);
+  search.SetReadAhead(options.readAhead);
   search.SetPackageDatabase(makeHostPackageDatabase());  // read only if the criteria ask
   search.OnFolderChange = [&](FindFile*, const std::string&, FolderIgnore&) { ++folders; };
   if (options.summary) {

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "core/search/read_ahead_options.h"
 #include "core/search/search_criteria.h"
 
 namespace norvane {
 
 struct FindOptions {
   SearchCriteria criteria;
+  ReadAheadOptions readAhead = ReadAheadOptions::defaults();
   bool summary = false;
   bool help = false;
 };

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   std::shared_ptr<DirectoryReader> reader = makeHostDirectoryReader();
   FindFile search(reader);
   FolderCount count(search, *reader);
+  if (!options.readAhead) search.SetReadAhead(ReadAheadOptions::off());
   count.linkSize = symbolicLinkSize;
   count.onFolderCounted = [](const FolderFigures& figures) {
     const std::string line = statsLine(figures);

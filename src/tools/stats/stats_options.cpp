@@ -22,7 +22,8 @@ const char* const kStatsUsage =
     "Exit status: 0 when every ROOT was listed, 1 when one could not be (the others still\n"
     "run), 2 for a wrong command line.\n"
     "\n"
-    "  --help    show this help\n";
+    "  --no-readahead  list every folder on the count's own thread (for comparison)\n"
+    "  --help          show this help\n";
 
 StatsOptions parseStatsOptions(const std::vector<std::string>& args) {
   StatsOptions options;
@@ -30,6 +31,8 @@ StatsOptions parseStatsOptions(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (!optionsEnded && arg == "--") {
       optionsEnded = true;
+    } else if (!optionsEnded && arg == "--no-readahead") {
+      options.readAhead = false;
     } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
       options.help = true;
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {

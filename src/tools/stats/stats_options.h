@@ -7,6 +7,7 @@ namespace norvane {
 
 struct StatsOptions {
   std::vector<std::string> roots;  // as given, in order
+  bool readAhead = true;           // folders are listed ahead of the count on other threads
   bool help = false;
 };
 

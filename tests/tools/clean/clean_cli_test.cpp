@@ -144,6 +144,10 @@ TEST_F(CleanCliTest, ScanWritesIdentitiesSizeTimeAndTheEscapedPath) {
   EXPECT_EQ(lines[0], expectedLine(t() + "/sub", "b.tmp", base + "sub/b.tmp"));
   EXPECT_EQ(std::count(lines.begin(), lines.end(), lines[0]), 2);
 
+  // Without read-ahead, the same list in the same order.
+  EXPECT_EQ(clean({"scan", "--folder", t() + "/sub", "--no-readahead", "--folder", t()}).out,
+            twice.out);
+
   const CliResult nothing = clean({"scan", "--folder", dir / "missing"});
   EXPECT_EQ(nothing.code, 0);
   EXPECT_TRUE(nothing.out.empty());
@@ -298,6 +302,7 @@ TEST_F(CleanCliTest, WrongCommandLinesExitWithTwoAndDeleteNothing) {
                                               {"delete", badEscape},
                                               {"delete", fewFields},
                                               {"delete", list, "--temp"},
+                                              {"delete", list, "--no-readahead"},
                                               {"delete", list, list},
                                               {"delete", list, "--settings", dir / "missing.ini"},
                                               {"frobnicate", list}}) {

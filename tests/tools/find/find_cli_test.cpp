@@ -74,6 +74,8 @@ TEST_F(FindCliTest, BadArgumentsExitWithTwoAndSayWhy) {
            {"--location", "/x", "--max-level", "70000"},
            {"--location", "/x", "--max-size", "-1"},
            {"--location", "/x", "--summary=yes"},
+           {"--location", "/x", "--readahead-threads", "65"},
+           {"--location", "/x", "--no-readahead=1"},
            {"/x"}}) {
     CliResult run = runFind(scratch, args);
     EXPECT_EQ(run.code, 2) << (args.empty() ? "(none)" : args.back());
@@ -121,6 +123,21 @@ TEST_F(FindCliTest, CriteriaOptions) {
   EXPECT_EQ(count({"--phrase", "WORLD", "--case-sensitive"}), "folders=3 files=0 bytes=0\n");
   CliResult included = runFind(scratch, {"--include", t() + "/sub/*.tmp", "--no-subfolders"});
   EXPECT_EQ(included.out, t() + "/sub/b.tmp\n");
+}
+
+TEST_F(FindCliTest, ReadAheadChangesNothingButTheThreads) {
+  const std::vector<std::string> args = {"--location", t(), "--masks", "*.tmp;~*.*;*.*"};
+  const CliResult usual = runFind(scratch, args);
+  ASSERT_EQ(usual.code, 0) << usual.err;
+  ASSERT_EQ(usual.lines().size(), 9u);
+  for (const std::vector<std::string>& extra : std::vector<std::vector<std::string>>{
+           {"--no-readahead"}, {"--readahead-threads", "1"}, {"--readahead-threads=16"}}) {
+    std::vector<std::string> more = args;
+    more.insert(more.end(), extra.begin(), extra.end());
+    const CliResult run = runFind(scratch, more);
+    EXPECT_EQ(run.code, 0) << extra[0];
+    EXPECT_EQ(run.out, usual.out) << extra[0];
+  }
 }
 
 }  // namespace

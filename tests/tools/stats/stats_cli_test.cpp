@@ -114,6 +114,12 @@ TEST(StatsCli, RootsRunInOrderAndAnUnlistableOneMakesTheStatusOne) {
   EXPECT_EQ(lines[2].substr(0, lines[2].find('\t')), dir / "-dash/c");
   EXPECT_NE(run.err.find(dir / "missing"), std::string::npos);
 
+  // Without read-ahead, the same lines.
+  CliResult alone =
+      runStats(scratch, {"--no-readahead", "--", dir / "two", dir / "missing", dir / "one/"});
+  EXPECT_EQ(alone.code, 1);
+  EXPECT_EQ(alone.lines(), (std::vector<std::string>{lines[0], lines[1]}));
+
   // A root without folders prints nothing and is not a failure.
   CliResult empty = runStats(scratch, {dir / "one/a"});
   EXPECT_EQ(empty.code, 0);
