@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/posix/path_components.h"
+
 namespace norvane {
 
 namespace {
@@ -15,23 +17,11 @@ PendingDeleteReport report(const std::string& path, PendingDeleteResult result, 
   return PendingDeleteReport{path, result, code};
 }
 
-std::vector<std::string> components(const std::string& path) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    std::size_t end = path.find('/', start);
-    if (end == std::string::npos) end = path.size();
-    if (end > start) parts.push_back(path.substr(start, end - start));
-    start = end + 1;
-  }
-  return parts;
-}
-
 }  // namespace
 
 PendingDeleteReport deleteWithoutFollowing(const std::string& path) {
   if (path.empty() || path[0] != '/') return report(path, PendingDeleteResult::Failed, EINVAL);
-  std::vector<std::string> parts = components(path);
+  std::vector<std::string> parts = pathComponents(path);
   if (parts.empty()) return report(path, PendingDeleteResult::SkippedFolder);
   for (const std::string& part : parts)
     if (part == "." || part == "..") return report(path, PendingDeleteResult::Failed, EINVAL);

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/posix/path_components.h"
+
 namespace norvane {
 
 namespace {
@@ -110,23 +112,11 @@ bool alreadyInstalled(int folder, const std::string& name, const std::string& co
   return readAll(fd.get(), current, content.size()) == 0 && current == content;
 }
 
-std::vector<std::string> components(const std::string& path) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (start < path.size()) {
-    std::size_t end = path.find('/', start);
-    if (end == std::string::npos) end = path.size();
-    if (end > start) parts.push_back(path.substr(start, end - start));
-    start = end + 1;
-  }
-  return parts;
-}
-
 }  // namespace
 
 int installTrustedCopy(const std::string& source, const std::string& target, uid_t owner) {
   if (target.empty() || target[0] != '/') return EINVAL;
-  std::vector<std::string> parts = components(target);
+  std::vector<std::string> parts = pathComponents(target);
   if (parts.empty()) return EINVAL;
   for (const std::string& part : parts)
     if (part == "." || part == "..") return EINVAL;
