@@ -4,17 +4,15 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <map>
 #include <sstream>
 
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
-
-extern char** environ;
 
 namespace norvane {
 namespace {
@@ -22,55 +20,13 @@ namespace {
 using test::TempDir;
 using Lines = std::vector<std::string>;
 
-struct CliResult {
-  int code = -1;
-  std::string out;
-  std::string err;
-  Lines lines() const {
-    Lines result;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-  }
-};
+using CliResult = test::ProgramRun;
 
 // Runs norvane-clean with `args`, the environment changed by `env`; as "nobody" when
 // `unprivileged` and this process is root.
-CliResult runClean(const TempDir& scratch, Lines args,
+CliResult runClean(const TempDir& scratch, const Lines& args,
                    const std::map<std::string, std::string>& env = {}, bool unprivileged = false) {
-  args.insert(args.begin(), NORVANE_CLEAN_EXE);
-  std::vector<std::string> environment;
-  for (char** e = environ; *e; ++e) {
-    const std::string entry = *e;
-    if (!env.count(entry.substr(0, entry.find('=')))) environment.push_back(entry);
-  }
-  for (const auto& [name, value] : env) environment.push_back(name + "=" + value);
-  const std::string outPath = scratch / ".out", errPath = scratch / ".err";
-  auto start = [&] {
-    std::vector<char*> argv, envp;
-    for (auto& a : args) argv.push_back(a.data());
-    for (auto& e : environment) envp.push_back(e.data());
-    argv.push_back(nullptr);
-    envp.push_back(nullptr);
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) return 127;
-    ::execve(argv[0], argv.data(), envp.data());
-    return 127;
-  };
-  CliResult run;
-  if (unprivileged) {
-    run.code = test::runUnprivileged(start);
-  } else {
-    const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(start());
-    int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-      run.code = WEXITSTATUS(status);
-  }
-  run.out = test::readWholeFile(outPath);
-  run.err = test::readWholeFile(errPath);
-  return run;
+  return test::runProgram(NORVANE_CLEAN_EXE, args, scratch.path(), {env, "", unprivileged});
 }
 
 struct stat statOf(const std::string& path) {

@@ -1,54 +1,21 @@
 // norvane-find as a script sees it: exit codes, output order and the summary line.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "support/program_run.h"
 #include "support/temp_dir.h"
-
-extern char** environ;
 
 namespace norvane {
 namespace {
 
 using test::TempDir;
 
-struct CliResult {
-  int code = -1;
-  std::string out;
-  std::string err;
-  std::vector<std::string> lines() const {
-    std::vector<std::string> result;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-  }
-};
+using CliResult = test::ProgramRun;
 
-CliResult runFind(const TempDir& scratch, std::vector<std::string> args) {
-  args.insert(args.begin(), NORVANE_FIND_EXE);
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  const std::string outPath = scratch / ".out", errPath = scratch / ".err";
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  pid_t pid;
-  CliResult run;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  run.out = test::readWholeFile(outPath);
-  run.err = test::readWholeFile(errPath);
-  return run;
+CliResult runFind(const TempDir& scratch, const std::vector<std::string>& args) {
+  return test::runProgram(NORVANE_FIND_EXE, args, scratch.path());
 }
 
 class FindCliTest : public ::testing::Test {

@@ -1,65 +1,26 @@
 // norvane-stats as a script sees it: one escaped, tab-separated line per top-level folder,
 // roots in order, and the exit codes.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <sstream>
 
 #include "core/stats/size_column.h"
 #include "platform/file_system_size.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
-
-extern char** environ;
 
 namespace norvane {
 namespace {
 
 using test::TempDir;
 
-struct CliResult {
-  int code = -1;
-  std::string out;
-  std::string err;
-  std::vector<std::string> lines() const {
-    std::vector<std::string> result;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-  }
-};
+using CliResult = test::ProgramRun;
 
 // Runs norvane-stats in `workingFolder` with the C locale, so the decimal separator is ".".
-CliResult runStats(const TempDir& scratch, std::vector<std::string> args,
+CliResult runStats(const TempDir& scratch, const std::vector<std::string>& args,
                    const std::string& workingFolder = "/") {
-  args.insert(args.begin(), NORVANE_STATS_EXE);
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  std::vector<std::string> env = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
-  std::vector<char*> envp;
-  for (auto& e : env) envp.push_back(e.data());
-  envp.push_back(nullptr);
-  const std::string outPath = scratch / "out", errPath = scratch / "err";
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
-  pid_t pid;
-  CliResult run;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  run.out = test::readWholeFile(outPath);
-  run.err = test::readWholeFile(errPath);
-  return run;
+  return test::runProgram(NORVANE_STATS_EXE, args, scratch.path(),
+                          {{{"LC_ALL", "C"}}, workingFolder});
 }
 
 TEST(StatsCli, WrongCommandLinesExitWithTwoAndSayWhy) {
