@@ -18,6 +18,7 @@ import random
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -96,13 +97,37 @@ def tree_ready(root):
     return bench_tree.ready(root, TREE_VERSION)
 
 
+GNU_TIME = "/usr/bin/time"
+
+
+def measured_run(cmd):
+    """Wall time in seconds and peak resident memory in bytes (None when unknown) of one run.
+
+    The peak comes from GNU time when it is installed: the rusage of a child started from
+    Python holds the resident size of the Python process it was forked from."""
+    wrap, peak_file = [], None
+    if os.access(GNU_TIME, os.X_OK):
+        fd, peak_file = tempfile.mkstemp(prefix="norvane-bench-peak-")
+        os.close(fd)
+        wrap = [GNU_TIME, "-f", "%M", "-o", peak_file]
+    try:
+        start = time.perf_counter()
+        result = subprocess.run(wrap + cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        elapsed = time.perf_counter() - start
+        if result.returncode != 0:
+            sys.exit(f"failed ({result.returncode}): {' '.join(cmd)}\n{result.stderr.decode()}")
+        peak = None
+        if peak_file:
+            with open(peak_file) as f:
+                peak = int(f.read().split()[-1]) * 1024
+        return elapsed, peak
+    finally:
+        if peak_file:
+            os.unlink(peak_file)
+
+
 def time_run(cmd):
-    start = time.perf_counter()
-    result = subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    elapsed = time.perf_counter() - start
-    if result.returncode != 0:
-        sys.exit(f"failed ({result.returncode}): {' '.join(cmd)}\n{result.stderr.decode()}")
-    return elapsed
+    return measured_run(cmd)[0]
 
 
 def compare(label, ours, theirs, runs):

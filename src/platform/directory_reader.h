@@ -2,6 +2,7 @@
 // Folder enumeration for the search engine: a folder is listed once into a compact buffer,
 // entries are looked up (without following links) only when a record is needed, and walking
 // goes from folder handle to folder handle so depth is not limited by the path length.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -52,6 +53,12 @@ class DirectoryListing {
     names_.insert(names_.end(), name, name + length);
     names_.push_back('\0');
   }
+  // Room for `entries` more entries with `nameBytes` more bytes of names (growing at least
+  // twofold, so that many calls cost no more than one).
+  void reserve(std::size_t entries, std::size_t nameBytes) {
+    grow(entries_, entries);
+    grow(names_, nameBytes);
+  }
   std::size_t size() const { return entries_.size(); }
   const char* name(std::size_t i) const { return names_.data() + entries_[i].offset; }
   std::string_view nameView(std::size_t i) const {
@@ -73,6 +80,11 @@ class DirectoryListing {
     std::uint32_t length;
     EntryKind kind;
   };
+  template <typename T>
+  static void grow(std::vector<T>& v, std::size_t more) {
+    if (v.capacity() - v.size() < more) v.reserve(std::max(v.size() + more, 2 * v.capacity()));
+  }
+
   std::vector<Entry> entries_;
   std::vector<char> names_;
 };

@@ -1,5 +1,6 @@
 #include "core/search/dos_mask.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/search/char_tables.h"
@@ -57,6 +58,22 @@ DosMask::DosMask(std::string_view mask) {
   for (std::size_t k = 0; k < items_.size() && items_[k].symbol == Symbol::Literal; ++k) {
     literal_.push_back(items_[k].folded);
   }
+  for (const Item& item : items_)
+    if (item.symbol == Symbol::Literal) required_.push_back(item.folded);
+}
+
+bool DosMask::holdsRequired(std::string_view name) const {
+  // Every plain character of the mask is matched by a character of the name, in order, and a
+  // plain character at the mask's end is matched by the name's last one.
+  if (items_.back().symbol == Symbol::Literal &&
+      (name.empty() || lowerByte(name.back()) != items_.back().folded)) {
+    return false;
+  }
+  std::size_t found = 0;
+  for (std::size_t i = 0; i < name.size() && found < required_.size(); ++i) {
+    if (lowerByte(name[i]) == required_[found]) ++found;
+  }
+  return found == required_.size();
 }
 
 bool DosMask::equalsFolded(std::string_view name, std::size_t offset) const {
@@ -70,16 +87,17 @@ bool DosMask::equalsFolded(std::string_view name, std::size_t offset) const {
 // a time; every transition moves forward, so one pass per character settles the set.
 bool DosMask::matchGeneral(std::string_view name) const {
   const std::size_t m = items_.size();
-  std::array<unsigned char, 264> fixedA{}, fixedB{};
+  std::array<unsigned char, 264> fixedA, fixedB;
   std::vector<unsigned char> growA, growB;
   unsigned char* cur = fixedA.data();
   unsigned char* next = fixedB.data();
   if (m + 1 > fixedA.size()) {
-    growA.assign(m + 1, 0);
-    growB.assign(m + 1, 0);
+    growA.resize(m + 1);
+    growB.resize(m + 1);
     cur = growA.data();
     next = growB.data();
   }
+  std::fill(cur, cur + m + 1, 0);
   const std::size_t lastDot = name.rfind('.');
   cur[0] = 1;
   for (std::size_t i = 0;; ++i) {

@@ -25,7 +25,7 @@ class DosMask {
         return name.size() >= literal_.size() && equalsFolded(name, name.size() - literal_.size());
       case Kind::General:
         return name.size() >= literal_.size() && equalsFolded(name.substr(0, literal_.size()), 0) &&
-               matchGeneral(name);
+               holdsRequired(name) && matchGeneral(name);
       case Kind::None:
         break;
     }
@@ -43,11 +43,16 @@ class DosMask {
   // Compares `literal_` (lower-cased) with `name` from `offset` on, folding ASCII case.
   bool equalsFolded(std::string_view name, std::size_t offset) const;
   bool matchGeneral(std::string_view name) const;
+  // Checks that cost next to nothing and that every matching name passes: it ends in the
+  // mask's last character when that is a plain one, and holds the mask's plain characters in
+  // their order.
+  bool holdsRequired(std::string_view name) const;
 
   Kind kind_ = Kind::None;
   std::string literal_;  // the whole name, the suffix, or the fixed head of a general mask
   std::vector<Item> items_;
   std::vector<std::size_t> questionRunEnd_;  // for each item: index after its run of "?"
+  std::string required_;                     // the plain characters, lower-cased, in order
 };
 
 }  // namespace norvane

@@ -130,11 +130,15 @@ char* direntBuffer() {
 class PosixDirectory : public Directory {
  public:
   PosixDirectory(std::shared_ptr<WalkChain> chain, int fd, const FolderIdentity& id)
-      : chain_(std::move(chain)), fd_(fd), id_(id), depth_(chain_->folders.size()) {
-    chain_->folders.push_back(this);
+      : chain_(std::move(chain)), fd_(fd), id_(id), depth_(chain_ ? chain_->folders.size() : 0) {
+    if (chain_) chain_->folders.push_back(this);
   }
 
   ~PosixDirectory() override {
+    if (!chain_) {
+      if (fd_ >= 0) ::close(fd_);
+      return;
+    }
     auto& folders = chain_->folders;
     if (!folders.empty() && folders.back() == this) {
       folders.pop_back();
@@ -164,6 +168,8 @@ class PosixDirectory : public Directory {
         if (errno == EINTR) continue;
         return false;
       }
+      // No record is shorter than 24 bytes, and each holds its name.
+      out.reserve(static_cast<std::size_t>(n) / 24, static_cast<std::size_t>(n));
       for (ssize_t pos = 0; pos < n;) {
         auto* d = reinterpret_cast<struct dirent64*>(buf + pos);
         pos += d->d_reclen;
@@ -249,6 +255,11 @@ class PosixDirectory : public Directory {
     FolderIdentity id;
     const OpenResult result = openSubfolder(name, fd, id);
     if (result != OpenResult::Opened) return result;
+    // A folder opened on its own starts a chain at its first child.
+    if (!chain_) {
+      chain_ = std::make_shared<WalkChain>();
+      chain_->folders.push_back(this);
+    }
     out = std::make_unique<PosixDirectory>(chain_, fd, id);
     saveDescriptors();
     return OpenResult::Opened;
@@ -259,7 +270,7 @@ class PosixDirectory : public Directory {
     FolderIdentity id;
     const OpenResult result = openSubfolder(name, fd, id);
     if (result != OpenResult::Opened) return result;
-    out = std::make_unique<PosixDirectory>(std::make_shared<WalkChain>(), fd, id);
+    out = std::make_unique<PosixDirectory>(nullptr, fd, id);
     return OpenResult::Opened;
   }
 

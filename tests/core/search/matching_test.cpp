@@ -59,6 +59,20 @@ TEST(DosMask, QuestionMarkMatchesOneCharacterOrNothingBeforeDotAndEnd) {
   EXPECT_FALSE(DosMask("").matches("a"));
 }
 
+TEST(DosMask, RepeatedAndClosingLettersNeedTheirOwnCharactersInOrder) {
+  EXPECT_TRUE(mask("a*a", "aA"));
+  EXPECT_TRUE(mask("a*a", "abca"));
+  EXPECT_FALSE(mask("a*a", "a"));
+  EXPECT_FALSE(mask("a*a", "aab"));
+  EXPECT_TRUE(mask("*b*b", "Bb"));
+  EXPECT_FALSE(mask("*b*b", "b"));
+  EXPECT_TRUE(mask("x*y*z", "xYzZ"));
+  EXPECT_FALSE(mask("x*y*z", "xzy"));
+  EXPECT_TRUE(mask("~$*.doc?", "~$a.doc"));
+  EXPECT_TRUE(mask("ab*.", "abc"));
+  EXPECT_FALSE(mask("ab*.", "ab.c"));
+}
+
 TEST(DosMask, BuiltInJunkMasksAgainstTypicalNames) {
   const char* masks =
       "*.gid;*.ftg;*.fts;Thumbs.db;pspbrwse.jbf;*.chk;chklist.*;*.err;errorlog.txt;*.bak;"
