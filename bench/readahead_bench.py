@@ -123,7 +123,8 @@ def main():
         every["gdu -n -s"] = [gdu, "-n", "-s", tree]
 
     print(f"tree: {tree}; {os.cpu_count()} cores; read-ahead threads: "
-          f"{min(16, max(4, 4 * (os.cpu_count() or 1)))} (the default: 4 per core, 4 to 16)")
+          f"{min(16, max(4, 4 * (os.cpu_count() or 1)))} (the default: 4 per core, 4 to 16; "
+          f"one per core while folders come from the cache)")
     print(f"missing tools: {', '.join(t for t, p in (('fdfind', fdfind), ('gdu', gdu)) if not p) or 'none'}")
     print(f"load average at the start: {load()}\n")
 

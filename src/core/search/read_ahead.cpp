@@ -4,6 +4,8 @@
 #include <chrono>
 #include <string>
 
+#include "platform/thread_waits.h"
+
 namespace norvane {
 
 struct ReadAhead::Node : std::enable_shared_from_this<Node> {
@@ -59,12 +61,19 @@ namespace {
 // How long the walk sleeps between looks at the abort flag while a folder is being read.
 constexpr auto kAbortPoll = std::chrono::milliseconds(2);
 
+// How many reads make one choice of how many threads read; all of them read once a quarter
+// of those reads waited.
+constexpr unsigned kSampledReads = 16;
+
 }  // namespace
 
 ReadAhead::ReadAhead(const ReadAheadOptions& options, const std::atomic<bool>& stop)
     : options_(options), stop_(stop) {
+  quietThreads_ = options_.quietThreads == 0 ? options_.threads
+                                             : std::min(options_.quietThreads, options_.threads);
+  wide_ = quietThreads_ == options_.threads;
   threads_.reserve(options_.threads);
-  for (unsigned i = 0; i < options_.threads; ++i) threads_.emplace_back([this] { work(); });
+  for (unsigned i = 0; i < options_.threads; ++i) threads_.emplace_back([this, i] { work(i); });
 }
 
 ReadAhead::~ReadAhead() {
@@ -73,6 +82,7 @@ ReadAhead::~ReadAhead() {
     closing_ = true;
   }
   work_.notify_all();
+  reserve_.notify_all();
   for (std::thread& thread : threads_) thread.join();
   std::lock_guard<std::mutex> lock(mutex_);
   if (root_) drop(std::move(root_));
@@ -217,9 +227,13 @@ void ReadAhead::leave(Node* node) {
   wakeWorker();
 }
 
-void ReadAhead::work() {
+void ReadAhead::work(unsigned index) {
   std::unique_lock<std::mutex> lock(mutex_);
   while (!closing_ && !stop_) {
+    if (index >= quietThreads_ && !wide_) {
+      reserve_.wait(lock);
+      continue;
+    }
     Node* node = pick();
     if (!node) {
       ++idle_;
@@ -230,8 +244,10 @@ void ReadAhead::work() {
     Job job = startJob(node);
     wakeWorker();  // one wakes the next while there is more to read
     lock.unlock();
-    Result result = read(job);
+    bool waited = false;
+    Result result = read(job, waited);
     lock.lock();
+    noteRead(waited);
     finish(job, result);
   }
 }
@@ -259,8 +275,10 @@ void ReadAhead::settle(std::unique_lock<std::mutex>& lock, Node* node) {
 void ReadAhead::readHere(std::unique_lock<std::mutex>& lock, Node* node) {
   Job job = startJob(node);
   lock.unlock();
-  Result result = read(job);
+  bool waited = false;
+  Result result = read(job, waited);
   lock.lock();
+  noteRead(waited);
   finish(job, result);
 }
 
@@ -337,7 +355,31 @@ ReadAhead::Job ReadAhead::startJob(Node* node) {
   return job;
 }
 
-ReadAhead::Result ReadAhead::read(const Job& job) {
+ReadAhead::Result ReadAhead::read(const Job& job, bool& waited) {
+  const std::uint64_t waitsBefore = currentThreadWaits();
+  Result result = readFolderOf(job);
+  waited = currentThreadWaits() != waitsBefore;
+  return result;
+}
+
+void ReadAhead::noteRead(bool waited) {
+  if (quietThreads_ == options_.threads) return;
+  ++sampledReads_;
+  if (waited) ++sampledWaits_;
+  if (sampledReads_ < kSampledReads) return;
+  const bool wide = sampledWaits_ * 4 >= sampledReads_;
+  sampledReads_ = sampledWaits_ = 0;
+  if (wide == wide_) return;
+  wide_ = wide;
+  if (wide) {
+    ++figures_.widenings;
+    reserve_.notify_all();
+  } else {
+    work_.notify_all();  // the threads beyond the quiet ones that wait here go back to reserve
+  }
+}
+
+ReadAhead::Result ReadAhead::readFolderOf(const Job& job) {
   Result result;
   try {
     std::shared_ptr<Directory> folder = job.folder;

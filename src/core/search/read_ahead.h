@@ -6,6 +6,9 @@
 // when it gets there, and opens and lists a folder itself when nobody has begun to; what it
 // reports, and in which order, does not depend on the read-ahead.
 //
+// Only a few threads read while reads are answered from memory; the others join while reads
+// wait for storage, judged from the reads of the last moments.
+//
 // The read-ahead keeps a tree of nodes: the folders the walk is in (root to deepest), and below
 // and beside them the folders read ahead or still to read. Threads pick the first folder still
 // to read in the walk's order, within the buffer's bytes and the open-folder budget.
@@ -68,6 +71,7 @@ class ReadAhead {
     std::size_t readByWalk = 0;       // reads the walk made itself because nobody had begun
     std::size_t peakBytes = 0;        // most bytes held ahead of the walk
     std::size_t peakOpenFolders = 0;  // most folders held open by the read-ahead
+    std::size_t widenings = 0;        // times all threads were set to read, reads waiting
   };
   Figures figures() const;
 
@@ -75,14 +79,18 @@ class ReadAhead {
   struct Job;
   struct Result;
 
-  void work();
+  void work(unsigned index);
   // Waits until `node` is neither still to read nor being read, reading what it can meanwhile.
   void settle(std::unique_lock<std::mutex>& lock, Node* node);
   void readHere(std::unique_lock<std::mutex>& lock, Node* node);
   Node* pick();
   Node* firstQueuedBelow(Node* top);
   Job startJob(Node* node);
-  Result read(const Job& job);
+  // Reads the job's folder; `waited` tells whether the thread waited meanwhile.
+  Result read(const Job& job, bool& waited);
+  Result readFolderOf(const Job& job);
+  // Counts a read towards the choice of how many threads read.
+  void noteRead(bool waited);
   void finish(const Job& job, Result& result);
   void addChildren(Node* node, const DirectoryListing& listing,
                    const std::vector<std::uint32_t>& subfolders);
@@ -103,7 +111,8 @@ class ReadAhead {
   const TargetFolder* target_ = nullptr;
 
   mutable std::mutex mutex_;
-  std::condition_variable work_;  // threads wait for a folder to read
+  std::condition_variable work_;     // threads wait for a folder to read
+  std::condition_variable reserve_;  // threads beyond the quiet ones wait for reads to wait
   std::condition_variable read_;  // the walk waits for a read in progress
   std::shared_ptr<Node> root_;
   Node* current_ = nullptr;  // the deepest folder the walk is in
@@ -111,6 +120,10 @@ class ReadAhead {
   std::size_t openFolders_ = 0;
   std::size_t queued_ = 0;  // folders still to read
   unsigned idle_ = 0;       // threads waiting for something to read
+  unsigned quietThreads_ = 0;
+  bool wide_ = false;            // all threads read
+  unsigned sampledReads_ = 0;    // reads since the last choice, and how many of them waited
+  unsigned sampledWaits_ = 0;
   bool walkWaiting_ = false;
   Figures figures_;
   struct Step {

@@ -7,6 +7,9 @@ namespace norvane {
 struct ReadAheadOptions {
   // Threads that read folders ahead of the walk; 0: the walk reads every folder itself.
   unsigned threads = 0;
+  // Of those, how many read while reads don't wait for storage (a warm cache, where more
+  // threads only take turns on the cores); the others join once reads wait. 0: all of them.
+  unsigned quietThreads = 0;
   // Most bytes of listings and look-ups read ahead and not yet walked.
   std::size_t bufferBytes = 0;
   // Most folders the read-ahead keeps open at once (besides those of the walk itself).

@@ -28,7 +28,8 @@ const char* const kFindUsage =
     "  --no-readahead      read every folder on the walk's own thread (for comparison)\n"
     "  --readahead-threads N\n"
     "                      threads that read folders ahead of the walk (default: 4 per\n"
-    "                      processor, from 4 to 16)\n"
+    "                      processor, from 4 to 16; only one per processor reads while\n"
+    "                      folders come from the cache)\n"
     "  --help              show this help\n";
 
 namespace {

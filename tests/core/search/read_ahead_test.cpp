@@ -302,6 +302,26 @@ TEST(ReadAhead, EventsOfAThreadedSearchStayOnItsThread) {
   }
 }
 
+TEST(ReadAhead, MoreThreadsReadOnlyWhileReadsWait) {
+  // 120 folders side by side; the walk and two quiet threads read at most three at once.
+  auto fs = std::make_shared<FakeDirectoryReader>();
+  FakeNode& t = fs->root.dir("t");
+  for (int i = 0; i < 120; ++i) t.dir("d" + std::to_string(i)).file("x.tmp");
+  ReadAheadOptions options = roomy(8);
+  options.quietThreads = 2;
+  const Lines plain = search(fs, [](FindFile&) {}, ReadAheadOptions::off()).log;
+
+  fs->activity.mostListing = 0;
+  EXPECT_EQ(search(fs, [](FindFile&) {}, options).log, plain);
+  EXPECT_LE(fs->activity.mostListing, 3);
+
+  // Reads that wait for storage bring the other threads in.
+  fs->activity.listDelay = 2ms;
+  fs->activity.mostListing = 0;
+  EXPECT_EQ(search(fs, [](FindFile&) {}, options).log, plain);
+  EXPECT_GT(fs->activity.mostListing, 3);
+}
+
 TEST(ReadAhead, AbortStopsTheThreadsAtOnce) {
   // 400 folders of 20 ms each: read through, even on eight threads, a second or more.
   auto fs = std::make_shared<FakeDirectoryReader>();

@@ -54,16 +54,15 @@ struct FakeActivity {
   std::atomic<int> opens{0};
   std::atomic<int> openFolders{0};  // Directory objects alive
   std::atomic<int> mostOpenFolders{0};
+  std::atomic<int> listing{0};  // folders being listed right now
+  std::atomic<int> mostListing{0};
   std::chrono::microseconds listDelay{0};  // added to every folder's own
 };
 
 class FakeDirectory : public Directory {
  public:
   FakeDirectory(FakeNode& node, FakeActivity& activity) : node_(node), activity_(activity) {
-    int open = ++activity_.openFolders;
-    int most = activity_.mostOpenFolders;
-    while (open > most && !activity_.mostOpenFolders.compare_exchange_weak(most, open)) {
-    }
+    raise(activity_.mostOpenFolders, ++activity_.openFolders);
   }
   ~FakeDirectory() override { --activity_.openFolders; }
   FileIdentity identity() const override {
@@ -72,8 +71,10 @@ class FakeDirectory : public Directory {
   bool list(DirectoryListing& out) override {
     ++activity_.lists;
     ++node_.listed;
+    raise(activity_.mostListing, ++activity_.listing);
     const auto delay = node_.listDelay + activity_.listDelay;
     if (delay.count() > 0) std::this_thread::sleep_for(delay);
+    --activity_.listing;
     out.clear();
     for (auto& c : node_.children) {
       out.add(c->name.data(), c->name.size(),
@@ -120,6 +121,12 @@ class FakeDirectory : public Directory {
     return nullptr;
   }
   FakeNode& node_;
+  static void raise(std::atomic<int>& most, int value) {
+    int seen = most;
+    while (value > seen && !most.compare_exchange_weak(seen, value)) {
+    }
+  }
+
   FakeActivity& activity_;
 };
 
