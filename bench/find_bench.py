@@ -97,6 +97,26 @@ def tree_ready(root):
     return bench_tree.ready(root, TREE_VERSION)
 
 
+def built_programs(build, *names):
+    """Absolute paths of the named programs in the build folder; stops when one is missing."""
+    paths = [os.path.abspath(os.path.join(build, name)) for name in names]
+    for program in paths:
+        if not os.access(program, os.X_OK):
+            sys.exit(f"no {program}: build the project first or pass --build")
+    return paths
+
+
+def ensure_tree(tree, rebuild=False):
+    """The absolute path of the benchmark tree under `tree`, built first when missing."""
+    tree = os.path.abspath(tree)
+    if rebuild or not tree_ready(tree):
+        print(f"building the tree under {tree} ...", flush=True)
+        start = time.perf_counter()
+        folders, files = build_tree(tree)
+        print(f"  {folders} folders, {files} files in {time.perf_counter() - start:.1f} s")
+    return tree
+
+
 GNU_TIME = "/usr/bin/time"
 
 
@@ -173,13 +193,7 @@ def main():
     ours_bin = os.path.abspath(args.find_binary)
     if not os.access(ours_bin, os.X_OK):
         sys.exit(f"no norvane-find at {ours_bin}: build the project first or pass --find-binary")
-    root = os.path.abspath(args.tree)
-
-    if args.rebuild or not tree_ready(root):
-        print(f"building the tree under {root} ...", flush=True)
-        t = time.perf_counter()
-        folders, files = build_tree(root)
-        print(f"  {folders} folders, {files} files in {time.perf_counter() - t:.1f} s")
+    root = ensure_tree(args.tree, args.rebuild)
     print(f"tree: {root}; {os.cpu_count()} cores; median of {args.runs} warm runs each\n")
 
     find_test = ["("]

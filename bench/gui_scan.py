@@ -92,16 +92,10 @@ def main():
     args = parser.parse_args()
     if args.runs < 5:
         sys.exit("--runs must be at least 5")
-    driver = os.path.abspath(os.path.join(args.build, "norvane-scan-bench"))
-    find = os.path.abspath(os.path.join(args.build, "norvane-find"))
-    for program in (driver, find):
-        if not os.access(program, os.X_OK):
-            sys.exit(f"no {program}: build the project first or pass --build")
-    tree, root100k = os.path.abspath(args.tree), os.path.abspath(args.tree100k)
+    driver, find = find_bench.built_programs(args.build, "norvane-scan-bench", "norvane-find")
+    tree = find_bench.ensure_tree(args.tree, args.rebuild)
+    root100k = os.path.abspath(args.tree100k)
     tree100k = os.path.join(root100k, "files")
-    if args.rebuild or not find_bench.tree_ready(tree):
-        print(f"building the tree under {tree} ...", flush=True)
-        find_bench.build_tree(tree)
     if args.rebuild or not tree_100k_ready(root100k):
         print(f"building the 100,000-file tree under {root100k} ...", flush=True)
         build_tree_100k(root100k)

@@ -88,16 +88,8 @@ def main():
     args = parser.parse_args()
     if args.runs < 3 or args.cold_runs < 1:
         sys.exit("--runs must be at least 3, --cold-runs at least 1")
-    find = os.path.abspath(os.path.join(args.build, "norvane-find"))
-    stats = os.path.abspath(os.path.join(args.build, "norvane-stats"))
-    for program in (find, stats):
-        if not os.access(program, os.X_OK):
-            sys.exit(f"no {program}: build the project first or pass --build")
-    tree = os.path.abspath(args.tree)
-    if args.rebuild or not find_bench.tree_ready(tree):
-        print(f"building the tree under {tree} ...", flush=True)
-        folders, files = find_bench.build_tree(tree)
-        print(f"  {folders} folders, {files} files")
+    find, stats = find_bench.built_programs(args.build, "norvane-find", "norvane-stats")
+    tree = find_bench.ensure_tree(args.tree, args.rebuild)
 
     fdfind = shutil.which("fdfind") or shutil.which("fd")
     gdu = shutil.which("gdu")

@@ -98,16 +98,8 @@ def main():
     args = parser.parse_args()
     if args.runs < 5:
         sys.exit("--runs must be at least 5")
-    driver = os.path.abspath(os.path.join(args.build, "norvane-stats-bench"))
-    stats = os.path.abspath(os.path.join(args.build, "norvane-stats"))
-    for program in (driver, stats):
-        if not os.access(program, os.X_OK):
-            sys.exit(f"no {program}: build the project first or pass --build")
-    tree = os.path.abspath(args.tree)
-    if args.rebuild or not find_bench.tree_ready(tree):
-        print(f"building the tree under {tree} ...", flush=True)
-        folders, files = find_bench.build_tree(tree)
-        print(f"  {folders} folders, {files} files")
+    driver, stats = find_bench.built_programs(args.build, "norvane-stats-bench", "norvane-stats")
+    tree = find_bench.ensure_tree(args.tree, args.rebuild)
     print(f"tree: {tree}; {os.cpu_count()} cores; median of {args.runs} warm runs each\n")
     check(driver, stats, tree)
     print()

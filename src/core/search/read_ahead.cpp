@@ -241,14 +241,7 @@ void ReadAhead::work(unsigned index) {
       --idle_;
       continue;
     }
-    Job job = startJob(node);
-    wakeWorker();  // one wakes the next while there is more to read
-    lock.unlock();
-    bool waited = false;
-    Result result = read(job, waited);
-    lock.lock();
-    noteRead(waited);
-    finish(job, result);
+    readHere(lock, node);
   }
 }
 
@@ -274,6 +267,7 @@ void ReadAhead::settle(std::unique_lock<std::mutex>& lock, Node* node) {
 
 void ReadAhead::readHere(std::unique_lock<std::mutex>& lock, Node* node) {
   Job job = startJob(node);
+  wakeWorker();  // one wakes the next while there is more to read
   lock.unlock();
   bool waited = false;
   Result result = read(job, waited);
