@@ -46,6 +46,8 @@ struct ReadAhead::Job {
   std::string name;
   std::uint32_t level = 1;
   const TargetFolder* target = nullptr;
+  bool sampled = false;      // tell whether the read waited
+  FolderContents buffers;    // spare buffers to read into
 };
 
 struct ReadAhead::Result {
@@ -61,9 +63,16 @@ namespace {
 // How long the walk sleeps between looks at the abort flag while a folder is being read.
 constexpr auto kAbortPoll = std::chrono::milliseconds(2);
 
-// How many reads make one choice of how many threads read; all of them read once a quarter
-// of those reads waited.
+// Whether a read waited is asked of one read in kSampleEvery (the question is a system call);
+// kSampledReads of those make one choice of how many threads read, and all of them read once
+// a quarter of those reads waited.
+constexpr unsigned kSampleEvery = 8;
 constexpr unsigned kSampledReads = 16;
+
+// Buffers of folders the walk is done with are read into again, saving an allocation per
+// folder; a few, and only small ones, are kept.
+constexpr std::size_t kSpareBuffers = 16;
+constexpr std::size_t kSpareBufferBytes = 64 * 1024;
 
 }  // namespace
 
@@ -72,6 +81,7 @@ ReadAhead::ReadAhead(const ReadAheadOptions& options, const std::atomic<bool>& s
   quietThreads_ = options_.quietThreads == 0 ? options_.threads
                                              : std::min(options_.quietThreads, options_.threads);
   wide_ = quietThreads_ == options_.threads;
+  spares_.reserve(kSpareBuffers);
   threads_.reserve(options_.threads);
   for (unsigned i = 0; i < options_.threads; ++i) threads_.emplace_back([this, i] { work(i); });
 }
@@ -156,7 +166,7 @@ ReadAhead::Opened ReadAhead::open(Node* node, Directory* parent, const char* nam
         opened.folder = node->handle;
         opened.listed = true;
         contents.swap(node->contents);
-        FolderContents().swap(node->contents);
+        keepSpare(node->contents);
         node->state = Node::State::Taken;
         ++figures_.foldersTaken;
         releaseWhenDone(node);
@@ -194,7 +204,7 @@ bool ReadAhead::take(Node* node, FolderContents& contents) {
   node->state = Node::State::Taken;
   if (!ready) return false;
   contents.swap(node->contents);
-  FolderContents().swap(node->contents);
+  keepSpare(node->contents);
   ++figures_.foldersTaken;
   releaseWhenDone(node);
   recount(node);
@@ -272,7 +282,7 @@ void ReadAhead::readHere(std::unique_lock<std::mutex>& lock, Node* node) {
   bool waited = false;
   Result result = read(job, waited);
   lock.lock();
-  noteRead(waited);
+  if (job.sampled) noteRead(waited);
   finish(job, result);
 }
 
@@ -337,6 +347,11 @@ ReadAhead::Job ReadAhead::startJob(Node* node) {
   job.name = node->name;
   job.level = node->level;
   job.target = target_;
+  job.sampled = quietThreads_ < options_.threads && ++jobsStarted_ % kSampleEvery == 0;
+  if (!spares_.empty()) {
+    job.buffers.swap(spares_.back());
+    spares_.pop_back();
+  }
   node->state = Node::State::Reading;
   --queued_;
   if (node->handle) {
@@ -349,11 +364,19 @@ ReadAhead::Job ReadAhead::startJob(Node* node) {
   return job;
 }
 
-ReadAhead::Result ReadAhead::read(const Job& job, bool& waited) {
+ReadAhead::Result ReadAhead::read(Job& job, bool& waited) {
+  if (!job.sampled) return readFolderOf(job);
   const std::uint64_t waitsBefore = currentThreadWaits();
   Result result = readFolderOf(job);
   waited = currentThreadWaits() != waitsBefore;
   return result;
+}
+
+void ReadAhead::keepSpare(FolderContents& contents) {
+  if (spares_.size() < kSpareBuffers && contents.memoryUsage() <= kSpareBufferBytes) {
+    spares_.emplace_back().swap(contents);
+  }
+  FolderContents().swap(contents);
 }
 
 void ReadAhead::noteRead(bool waited) {
@@ -373,8 +396,10 @@ void ReadAhead::noteRead(bool waited) {
   }
 }
 
-ReadAhead::Result ReadAhead::readFolderOf(const Job& job) {
+ReadAhead::Result ReadAhead::readFolderOf(Job& job) {
   Result result;
+  result.contents.swap(job.buffers);
+  result.contents.clear();  // keeps the buffers' room
   try {
     std::shared_ptr<Directory> folder = job.folder;
     if (!folder) {

@@ -87,8 +87,10 @@ class ReadAhead {
   Node* firstQueuedBelow(Node* top);
   Job startJob(Node* node);
   // Reads the job's folder; `waited` tells whether the thread waited meanwhile.
-  Result read(const Job& job, bool& waited);
-  Result readFolderOf(const Job& job);
+  Result read(Job& job, bool& waited);
+  Result readFolderOf(Job& job);
+  // Keeps `contents`' buffers for a later read, if there is room; leaves it empty.
+  void keepSpare(FolderContents& contents);
   // Counts a read towards the choice of how many threads read.
   void noteRead(bool waited);
   void finish(const Job& job, Result& result);
@@ -124,6 +126,8 @@ class ReadAhead {
   bool wide_ = false;            // all threads read
   unsigned sampledReads_ = 0;    // reads since the last choice, and how many of them waited
   unsigned sampledWaits_ = 0;
+  std::size_t jobsStarted_ = 0;
+  std::vector<FolderContents> spares_;
   bool walkWaiting_ = false;
   Figures figures_;
   struct Step {

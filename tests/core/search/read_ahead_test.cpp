@@ -303,10 +303,10 @@ TEST(ReadAhead, EventsOfAThreadedSearchStayOnItsThread) {
 }
 
 TEST(ReadAhead, MoreThreadsReadOnlyWhileReadsWait) {
-  // 120 folders side by side; the walk and two quiet threads read at most three at once.
+  // 400 folders side by side; the walk and two quiet threads read at most three at once.
   auto fs = std::make_shared<FakeDirectoryReader>();
   FakeNode& t = fs->root.dir("t");
-  for (int i = 0; i < 120; ++i) t.dir("d" + std::to_string(i)).file("x.tmp");
+  for (int i = 0; i < 400; ++i) t.dir("d" + std::to_string(i)).file("x.tmp");
   ReadAheadOptions options = roomy(8);
   options.quietThreads = 2;
   const Lines plain = search(fs, [](FindFile&) {}, ReadAheadOptions::off()).log;
