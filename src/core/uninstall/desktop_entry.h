@@ -1,6 +1,6 @@
 #pragma once
-// The "[Desktop Entry]" group of a desktop entry file (freedesktop Desktop Entry
-// Specification): its keys in file order, values with their escapes decoded.
+// The "[Desktop Entry]" group of a desktop entry file (the freedesktop.org desktop entry
+// format): its keys in file order, values with their escapes decoded.
 #include <string>
 #include <string_view>
 #include <utility>
