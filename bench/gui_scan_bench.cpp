@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
 #include <fstream>
@@ -30,22 +29,11 @@
 #include "gui/shell/main_window.h"
 #include "gui/shell/start_page.h"
 #include "gui/widgets/action_label.h"
-#include "gui/widgets/prompts.h"
+#include "window_bench.h"
 
 using namespace norvane;
 
 namespace {
-
-// Answers every question No, chooses nothing.
-class NoPrompts : public Prompts {
- public:
-  PromptAnswer messageBox(QWidget*, const QString&, const QString&, PromptIcon,
-                          PromptButtons buttons) override {
-    return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
-  }
-  QStringList openFiles(QWidget*, const QString&, const QString&, bool) override { return {}; }
-  QString chooseFolder(QWidget*, const QString&) override { return {}; }
-};
 
 // A "kB" line of /proc/self/status, in bytes.
 long long statusBytes(const char* key) {
@@ -98,7 +86,7 @@ int main(int argc, char* argv[]) {
   if (!masks.empty()) settings.types = {{"bench", masks, true}};
   auto current = [&settings] { return settings; };
 
-  auto prompts = std::make_shared<NoPrompts>();
+  auto prompts = std::make_shared<AnsweringPrompts>(PromptAnswer::No);
   MainWindow form(makeHostPlatform(), prompts);
   auto* fileList = new FileListDialog(form.platform().fileOps, form.platform().restartDelete,
                                       prompts, current, &form);
@@ -114,22 +102,14 @@ int main(int argc, char* argv[]) {
   if (showList) fileList->show();
   app.processEvents();
 
-  // How long the interface waits at worst: a 5 ms timer that notes its longest gap.
-  QElapsedTimer sinceTick;
-  qint64 longestStall = 0;
-  QTimer ticker;
-  ticker.setInterval(5);
-  QObject::connect(&ticker, &QTimer::timeout,
-                   [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
-
+  StallMeter stalls;
   const long long rssBefore = statusBytes("VmRSS");
   QElapsedTimer timer;
-  ticker.start();
-  sinceTick.start();
+  stalls.start();
   timer.start();
   form.findChild<ActionLabel*>(QStringLiteral("scanCommonFoldersCommand"))->click();
   const qint64 scanMs = timer.elapsed();
-  ticker.stop();
+  stalls.stop();
   app.processEvents();
   const long long rssAfter = statusBytes("VmRSS");
 
@@ -151,7 +131,7 @@ int main(int argc, char* argv[]) {
       "scan_ms=%lld rows=%d folders=%d model_bytes=%zu rss_growth=%lld peak_rss=%lld "
       "longest_stall_ms=%lld check_all_ms=%lld\n",
       static_cast<long long>(scanMs), rows.size(), scan->scannedFolderCount, rows.memoryBytes(),
-      rssAfter - rssBefore, statusBytes("VmHWM"), static_cast<long long>(longestStall),
+      rssAfter - rssBefore, statusBytes("VmHWM"), stalls.longestMs(),
       static_cast<long long>(checkAllMs));
   return 0;
 }

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
 #include <memory>
@@ -20,22 +19,12 @@
 #include "gui/shell/main_window.h"
 #include "gui/stats/stats_page.h"
 #include "gui/widgets/action_label.h"
-#include "gui/widgets/prompts.h"
 #include "platform/file_system_size.h"
+#include "window_bench.h"
 
 using namespace norvane;
 
 namespace {
-
-class OkPrompts : public Prompts {
- public:
-  PromptAnswer messageBox(QWidget*, const QString&, const QString&, PromptIcon,
-                          PromptButtons) override {
-    return PromptAnswer::Ok;
-  }
-  QStringList openFiles(QWidget*, const QString&, const QString&, bool) override { return {}; }
-  QString chooseFolder(QWidget*, const QString&) override { return {}; }
-};
 
 // One fixed drive, C, rooted at the benchmark's folder.
 class FolderVolume : public Volumes {
@@ -91,25 +80,18 @@ int main(int argc, char* argv[]) {
 
   Platform platform = makeHostPlatform();
   platform.volumes = std::make_shared<FolderVolume>(root.toStdString());
-  MainWindow form(platform, std::make_shared<OkPrompts>());
+  MainWindow form(platform, std::make_shared<AnsweringPrompts>(PromptAnswer::Ok));
   form.show();
   form.folderStatsButton->click();  // fills the partition list, the one row checked
   app.processEvents();
 
-  QElapsedTimer sinceTick;
-  qint64 longestStall = 0;
-  QTimer ticker;
-  ticker.setInterval(5);
-  QObject::connect(&ticker, &QTimer::timeout,
-                   [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
-
+  StallMeter stalls;
   QElapsedTimer timer;
-  ticker.start();
-  sinceTick.start();
+  stalls.start();
   timer.start();
   form.statsPage->startCountCommand->click();
   const qint64 countMs = timer.elapsed();
-  ticker.stop();
+  stalls.stop();
 
   QTreeWidget* rows = form.statsPage->folderSizeList;
   long long folders = 0, files = 0;
@@ -130,6 +112,6 @@ int main(int argc, char* argv[]) {
   }
   std::printf("count_ms=%lld rows=%d folders=%lld files=%lld longest_stall_ms=%lld\n",
               static_cast<long long>(countMs), rows->topLevelItemCount(), folders, files,
-              static_cast<long long>(longestStall));
+              stalls.longestMs());
   return 0;
 }
