@@ -375,8 +375,9 @@ ReadAhead::Result ReadAhead::read(Job& job, bool& waited) {
 void ReadAhead::keepSpare(FolderContents& contents) {
   if (spares_.size() < kSpareBuffers && contents.memoryUsage() <= kSpareBufferBytes) {
     spares_.emplace_back().swap(contents);
+  } else {
+    FolderContents().swap(contents);
   }
-  FolderContents().swap(contents);
 }
 
 void ReadAhead::noteRead(bool waited) {
