@@ -44,10 +44,13 @@ void insertSlot(std::vector<SlotT>& slots, std::uint32_t id, std::uint32_t hash)
   }
 }
 
+// Makes the table big enough for `count` entries (at most three quarters taken).
 template <typename SlotT>
-void growIfFull(std::vector<SlotT>& slots, std::size_t count) {
-  if ((count + 1) * 4 <= slots.size() * 3) return;
-  std::vector<SlotT> bigger(slots.size() * 2, SlotT{0, 0});
+void makeRoom(std::vector<SlotT>& slots, std::size_t count) {
+  std::size_t size = slots.size();
+  while (count * 4 > size * 3) size *= 2;
+  if (size == slots.size()) return;
+  std::vector<SlotT> bigger(size, SlotT{0, 0});
   for (const auto& s : slots)
     if (s.idPlusOne != 0) insertSlot(bigger, s.idPlusOne - 1, s.hash);
   slots.swap(bigger);
@@ -122,7 +125,7 @@ std::uint32_t PackageFileIndex::addFolder(Text folder) {
   const std::uint32_t hash = fnv(fnv(kFnvBasis, folder.head), folder.tail);
   const std::uint32_t found = findFolderText(folder, hash);
   if (found != kNotFound) return found;
-  growIfFull(folderSlots_, folders_.size());
+  makeRoom(folderSlots_, folders_.size() + 1);
   const auto id = static_cast<std::uint32_t>(folders_.size());
   folders_.push_back(Folder{append(folder), static_cast<std::uint32_t>(folder.size())});
   insertSlot(folderSlots_, id, hash);
@@ -157,11 +160,19 @@ void PackageFileIndex::add(std::string_view path, std::uint32_t package) {
   const std::uint32_t folder = lastFolderId_;
   const std::uint32_t hash = fileHash(folder, name);
   if (findFile(folder, name, hash) != kNotFound) return;
-  growIfFull(fileSlots_, files_.size());
+  makeRoom(fileSlots_, files_.size() + 1);
   const auto id = static_cast<std::uint32_t>(files_.size());
   files_.push_back(
       File{folder, append(Text{{}, name}), static_cast<std::uint32_t>(name.size()), package});
   insertSlot(fileSlots_, id, hash);
+}
+
+void PackageFileIndex::reserve(std::size_t paths, std::size_t folders, std::size_t textBytes) {
+  files_.reserve(paths);
+  makeRoom(fileSlots_, paths);
+  folders_.reserve(folders);
+  makeRoom(folderSlots_, folders);
+  text_.reserve(textBytes);
 }
 
 void PackageFileIndex::shrink() {

@@ -25,6 +25,9 @@ class PackageFileIndex final : public PackageFiles {
   // Records `path` (absolute) as a file of `package`. A path recorded before keeps its first
   // owner (folders are listed by many packages).
   void add(std::string_view path, std::uint32_t package);
+  // Room for about this many paths, folders and bytes of text, so that loading doesn't grow
+  // (copy and rehash) the tables over and over; more may still be added.
+  void reserve(std::size_t paths, std::size_t folders, std::size_t textBytes);
   // Gives back the spare room the loading left.
   void shrink();
 
