@@ -1,8 +1,30 @@
 #include "core/search/package_ownership.h"
 
 #include <algorithm>
+#include <chrono>
+#include <future>
+#include <system_error>
 
 namespace norvane {
+
+namespace {
+
+// How often the caller's work runs while the database loads.
+constexpr auto kLoadingPoll = std::chrono::milliseconds(15);
+
+}  // namespace
+
+std::shared_ptr<const PackageFiles> PackageOwnership::load() {
+  if (!whileLoading_) return database_->load();
+  std::future<std::shared_ptr<const PackageFiles>> loading;
+  try {
+    loading = std::async(std::launch::async, [database = database_] { return database->load(); });
+  } catch (const std::system_error&) {
+    return database_->load();  // no thread to spare: load here
+  }
+  while (loading.wait_for(kLoadingPoll) != std::future_status::ready) whileLoading_();
+  return loading.get();
+}
 
 void PackageOwnership::beginTarget(const std::string& targetFolder) {
   targetFolder_ = targetFolder;
@@ -12,7 +34,7 @@ void PackageOwnership::beginTarget(const std::string& targetFolder) {
 bool PackageOwnership::owns(const std::string& folder, std::string_view name, FolderCache& cache) {
   if (!database_) return false;
   if (!files_) {
-    files_ = database_->load();
+    files_ = load();
     if (!files_) {
       database_.reset();  // nothing to read: no file is a package's
       return false;

@@ -2,7 +2,9 @@
 // Which files of a walk belong to installed packages: such regular files carry the system
 // attribute. The package database is read at the first question, so a walk that never asks
 // (the system attribute tested by nothing, or no candidate found) never pays for it, and a walk
-// reads it at most once.
+// reads it at most once. A walk on the interface's own thread keeps the interface running while
+// the database loads (a tenth of a second or more on a desktop system).
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,9 +22,11 @@ class PackageOwnership {
     bool resolved = false;
   };
 
-  // `database` null: no file belongs to a package.
-  PackageOwnership(std::shared_ptr<PackageDatabase> database, DirectoryReader& reader)
-      : database_(std::move(database)), reader_(reader) {}
+  // `database` null: no file belongs to a package. `whileLoading`, when given, is called every
+  // few milliseconds while the database loads on a thread of its own.
+  PackageOwnership(std::shared_ptr<PackageDatabase> database, DirectoryReader& reader,
+                   std::function<void()> whileLoading = {})
+      : database_(std::move(database)), reader_(reader), whileLoading_(std::move(whileLoading)) {}
 
   bool enabled() const { return database_ != nullptr; }
 
@@ -33,8 +37,11 @@ class PackageOwnership {
   bool owns(const std::string& folder, std::string_view name, FolderCache& cache);
 
  private:
+  std::shared_ptr<const PackageFiles> load();
+
   std::shared_ptr<PackageDatabase> database_;
   DirectoryReader& reader_;
+  std::function<void()> whileLoading_;
   std::shared_ptr<const PackageFiles> files_;
   std::string targetFolder_;
   // The target as it really lies: a target reached through a link into a package's tree must

@@ -5,6 +5,7 @@
 #include "core/search/file_time.h"
 #include "core/search/find_file.h"
 #include "core/search/search_snapshot.h"
+#include "platform/event_loop.h"
 
 namespace norvane {
 
@@ -26,11 +27,20 @@ void fillRecord(SearchRecord& rec, std::string_view name, const FileRecord& file
   rec.Identity = file.identity;
 }
 
+// A walk on the interface's thread hands it its messages while the package database loads; the
+// walk's events do so the rest of the time.
+std::function<void()> keepInterfaceRunning(const FindFile& owner, EventLoop* loop) {
+  if (owner.Threaded() || !loop) return {};
+  return [loop] { loop->pumpMessages(); };
+}
+
 }  // namespace
 
 SearchWalk::SearchWalk(FindFile& owner, DirectoryReader& reader,
                        std::shared_ptr<PackageDatabase> packages, const ReadAheadOptions& readAhead)
-    : owner_(owner), reader_(reader), ownership_(std::move(packages), reader) {
+    : owner_(owner),
+      reader_(reader),
+      ownership_(std::move(packages), reader, keepInterfaceRunning(owner, owner.eventLoop_)) {
   if (readAhead.enabled()) readAhead_ = std::make_unique<ReadAhead>(readAhead, owner_.aborted_);
 }
 

@@ -5,11 +5,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "core/cleaning/junk_criteria.h"
 #include "core/search/find_file.h"
 #include "platform/posix/dpkg_database.h"
+#include "support/queue_event_loop.h"
 #include "support/search/search_recorder.h"
 #include "support/temp_dir.h"
 
@@ -40,6 +44,22 @@ class CountingDatabase : public PackageDatabase {
 
  private:
   DpkgDatabase real_;
+};
+
+// Takes its time, as a desktop system's database does, and tells on which thread and when.
+class SlowDatabase : public CountingDatabase {
+ public:
+  using CountingDatabase::CountingDatabase;
+  std::shared_ptr<const PackageFiles> load() override {
+    loadedOn = std::this_thread::get_id();
+    loading = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    auto files = CountingDatabase::load();
+    loading = false;
+    return files;
+  }
+  std::atomic<bool> loading{false};
+  std::thread::id loadedOn;
 };
 
 Lines sorted(Lines l) {
@@ -130,6 +150,43 @@ TEST_F(PackageFilesTest, PackageFilesCarryTheSystemAttributeWhenOnlySystemFilesA
   find.Execute();
   EXPECT_EQ(sorted(found), sorted({tree + "lib/libfreebl3.chk", tree + "lib/sub/cache.tmp"}));
   EXPECT_EQ(database->loads, 1);
+}
+
+// A scan on the interface's thread: the interface's messages are handled while the database
+// loads on a thread of its own, and a stop clicked meanwhile ends the scan.
+TEST_F(PackageFilesTest, TheInterfaceRunsWhileTheDatabaseLoads) {
+  auto slow = std::make_shared<SlowDatabase>(dir / "dpkg");
+  find.SetPackageDatabase(slow);
+  test::QueueEventLoop loop;
+  find.SetEventLoop(&loop);
+
+  int handled = 0, handledWhileLoading = 0;
+  loop.post([&] {
+    ++handled;
+    if (slow->loading) ++handledWhileLoading;
+  });
+  EXPECT_EQ(scan(tree, defaultCleaningSettings()),
+            sorted({tree + "lib/stale.old", tree + "lib/sub/notes.bak"}));
+  EXPECT_EQ(slow->loads, 1);
+  EXPECT_EQ(handled, 1);
+  EXPECT_EQ(handledWhileLoading, 1);
+  EXPECT_NE(slow->loadedOn, std::this_thread::get_id());
+
+  loop.post([&] { find.Abort(); });
+  NoShellFolders shell;
+  applyJunkSettings(defaultCleaningSettings(), shell, find.Criteria());
+  find.Criteria().Files().SetLocations({tree});
+  SearchRecorder rec(find);
+  find.Execute();
+  EXPECT_EQ(slow->loads, 2);
+  EXPECT_TRUE(rec.matches().empty());
+  EXPECT_EQ(rec.log.back(), "finish");
+  EXPECT_NE(std::find(rec.log.begin(), rec.log.end(), "abort"), rec.log.end());
+
+  // A walk on a thread of its own, or without an event loop, loads where it is.
+  find.SetEventLoop(nullptr);
+  EXPECT_EQ(scan(tree, defaultCleaningSettings()).size(), 2u);
+  EXPECT_EQ(slow->loadedOn, std::this_thread::get_id());
 }
 
 }  // namespace
