@@ -1,14 +1,11 @@
 #include "platform/posix/dpkg_database.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/file_content.h"
 #include "platform/posix/package_file_index.h"
 
 namespace norvane {
@@ -20,51 +17,15 @@ constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 
 // What the index needs for a given length of lists, a little over what Debian 12's lists hold
 // (60 bytes a line, a folder every 11 lines, 0.36 bytes of names and folder texts per byte):
-// sized from these, loading doesn't copy and rehash its tables again and again, which cost
-// half of the load time.
+// sized from these, loading doesn't copy and rehash its tables again and again.
 constexpr std::size_t kListBytesPerPath = 48;
 constexpr std::size_t kListBytesPerFolder = 512;
 constexpr std::size_t kListBytesPerTextByte = 2;
 
-// Reads whole files into one buffer that only ever grows, so neither allocation nor the
-// zero-filling of a resize is paid per file.
-class FileReader {
- public:
-  // The text of the file at `path`, valid until the next read; false when it can't be read.
-  bool read(const std::string& path, std::string_view& text) {
-    text = {};
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st;
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    // One byte more than fstat says, so the end shows without a second round; a file that
-    // grows meanwhile is still read to its end.
-    std::size_t want = ok ? static_cast<std::size_t>(st.st_size) + 1 : 0;
-    std::size_t have = 0;
-    while (ok) {
-      if (have == want) want *= 2;
-      if (want > kMaxFileBytes) {
-        ok = false;
-        break;
-      }
-      if (buffer_.size() < want) buffer_.resize(std::max(want, buffer_.size() * 2));
-      const ssize_t n = ::read(fd, buffer_.data() + have, want - have);
-      if (n > 0) {
-        have += static_cast<std::size_t>(n);
-        continue;
-      }
-      if (n < 0 && errno == EINTR) continue;
-      ok = n == 0;
-      break;
-    }
-    ::close(fd);
-    if (ok) text = std::string_view(buffer_.data(), have);
-    return ok;
-  }
-
- private:
-  std::string buffer_;
-};
+// Reads the whole file into `text`, whose room is kept from file to file.
+bool readFile(const std::string& path, std::string& text) {
+  return readWholeFile(path, text, kMaxFileBytes) == ReadFileStatus::Ok;
+}
 
 // Calls `line` for each line of `text`, without the line end.
 template <typename F>
@@ -164,13 +125,12 @@ std::shared_ptr<const PackageFiles> DpkgDatabase::load() {
 }
 
 void DpkgDatabase::readLists(PackageFileIndex& index) const {
-  FileReader reader;
-  std::string_view text;
-  if (!reader.read(adminDir_ + "/status", text)) return;
+  std::string text;
+  if (!readFile(adminDir_ + "/status", text)) return;
   const std::vector<InstalledPackage> packages = parseStatus(text);
 
   DiversionMap diversions;
-  if (reader.read(adminDir_ + "/diversions", text)) diversions = parseDiversions(text, index);
+  if (readFile(adminDir_ + "/diversions", text)) diversions = parseDiversions(text, index);
 
   // Each package's list, found first so that the index can be sized from their lengths.
   struct List {
@@ -200,7 +160,7 @@ void DpkgDatabase::readLists(PackageFileIndex& index) const {
                 listBytes / kListBytesPerTextByte);
 
   for (const List& list : lists) {
-    if (!reader.read(list.path, text)) continue;
+    if (!readFile(list.path, text)) continue;
     const InstalledPackage& p = *list.package;
     const std::uint32_t owner = index.addPackage(list.owner);
     std::string canonical;
