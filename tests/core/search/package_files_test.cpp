@@ -183,7 +183,7 @@ TEST_F(PackageFilesTest, TheInterfaceRunsWhileTheDatabaseLoads) {
   EXPECT_EQ(rec.log.back(), "finish");
   EXPECT_NE(std::find(rec.log.begin(), rec.log.end(), "abort"), rec.log.end());
 
-  // A walk on a thread of its own, or without an event loop, loads where it is.
+  // Without an event loop to hand messages to, the walk loads the database where it is.
   find.SetEventLoop(nullptr);
   EXPECT_EQ(scan(tree, defaultCleaningSettings()).size(), 2u);
   EXPECT_EQ(slow->loadedOn, std::this_thread::get_id());
