@@ -5,6 +5,7 @@
 
 #include "core/cleaning/found_file_deletion.h"
 #include "core/shared/size_text.h"
+#include "core/shared/tab_field.h"
 
 namespace norvane {
 
@@ -29,7 +30,7 @@ int runCleanDelete(const std::vector<ListedFile>& files, const CleaningSettings&
     allGone = allGone && (deletion.status == FoundFileStatus::Deleted ||
                           deletion.status == FoundFileStatus::RestartDelete);
     std::fprintf(out, "%s\t%s\n", std::string(foundFileStatusText(deletion.status)).c_str(),
-                 escapeListPath(listed.file.path()).c_str());
+                 escapeTabField(listed.file.path()).c_str());
   }
   const std::string size = ConFileSize(freed);
   if (dryRun)

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "core/shared/tab_field.h"
+
 namespace norvane {
 
 namespace {
@@ -29,48 +31,7 @@ bool readIdentity(std::string_view text, FileIdentity& out) {
          readNumber(text.substr(colon + 1), out.inode) && out.known();
 }
 
-bool unescapePath(std::string_view text, std::string& out) {
-  out.clear();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\') {
-      out += text[i];
-      continue;
-    }
-    if (++i == text.size()) return false;
-    switch (text[i]) {
-      case 't':
-        out += '\t';
-        break;
-      case 'n':
-        out += '\n';
-        break;
-      case '\\':
-        out += '\\';
-        break;
-      default:
-        return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
-
-std::string escapeListPath(std::string_view path) {
-  std::string text;
-  text.reserve(path.size());
-  for (char c : path) {
-    if (c == '\t')
-      text += "\\t";
-    else if (c == '\n')
-      text += "\\n";
-    else if (c == '\\')
-      text += "\\\\";
-    else
-      text += c;
-  }
-  return text;
-}
 
 std::string formatListLine(const ListedFile& listed) {
   std::string line;
@@ -82,7 +43,7 @@ std::string formatListLine(const ListedFile& listed) {
   line += '\t';
   line += std::to_string(listed.modified);
   line += '\t';
-  line += escapeListPath(listed.file.path());
+  line += escapeTabField(listed.file.path());
   line += '\n';
   return line;
 }
@@ -116,7 +77,7 @@ bool parseListLine(std::string_view line, ListedFile& out, std::string& error) {
     return false;
   }
   std::string path;
-  if (!unescapePath(fields[4], path)) {
+  if (!unescapeTabField(fields[4], path)) {
     error = "the path holds a backslash that is not \\t, \\n or \\\\";
     return false;
   }

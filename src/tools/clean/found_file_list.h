@@ -19,9 +19,6 @@ struct ListedFile {
   std::int64_t modified = 0;
 };
 
-// A path as a line shows it: "\t", "\n" and "\\" for a tab, a line feed and a backslash.
-std::string escapeListPath(std::string_view path);
-
 // The line of one file, with its line feed.
 std::string formatListLine(const ListedFile& listed);
 
