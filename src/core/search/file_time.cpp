@@ -72,4 +72,9 @@ FileTime unixToFileTime(std::int64_t seconds, std::uint32_t nanoseconds) {
   return ticks < 0 ? 0 : static_cast<FileTime>(ticks);
 }
 
+std::int64_t fileTimeToUnix(FileTime time) {
+  // Whole seconds since 1601 less those up to 1970: rounded down, also before 1970.
+  return static_cast<std::int64_t>(time / kTicksPerSecond) - kEpochDifference;
+}
+
 }  // namespace norvane

@@ -16,6 +16,9 @@ std::int32_t FileTimeToLocalDosTime(FileTime time);
 // File time of a UTC instant given in seconds (and nanoseconds) since 1970.
 FileTime unixToFileTime(std::int64_t seconds, std::uint32_t nanoseconds = 0);
 
+// Whole seconds since 1970-01-01 UTC of a file time, rounded down (also before 1970).
+std::int64_t fileTimeToUnix(FileTime time);
+
 // Calendar date of a day count since 1970-01-01 (proleptic Gregorian).
 void civilFromDays(std::int64_t days, int& year, unsigned& month, unsigned& day);
 

@@ -76,7 +76,7 @@ int runCleanScan(const std::vector<CleanTarget>& targets, const CleaningSettings
     ListedFile listed;
     listed.file = ScannedFile{folder, rec.Name, rec.FolderIdentity, rec.Identity};
     listed.size = rec.Size;
-    listed.modified = unixSeconds(rec.FindData.ftLastWriteTime);
+    listed.modified = fileTimeToUnix(rec.FindData.ftLastWriteTime);
     output.append(formatListLine(listed));
   };
 

@@ -9,9 +9,6 @@ namespace norvane {
 
 namespace {
 
-constexpr std::int64_t kTicksPerSecond = 10000000;
-constexpr std::int64_t kUnixEpochSeconds = 11644473600;  // 1601-01-01 to 1970-01-01
-
 void appendIdentity(std::string& out, const FileIdentity& identity) {
   out += std::to_string(identity.device);
   out += ':';
@@ -90,11 +87,6 @@ bool parseListLine(std::string_view line, ListedFile& out, std::string& error) {
   out.file.folder = path.substr(0, slash + 1);
   out.file.name = name;
   return true;
-}
-
-std::int64_t unixSeconds(std::uint64_t fileTime) {
-  // Whole seconds since 1601 less those up to 1970: rounded down, also before 1970.
-  return static_cast<std::int64_t>(fileTime / kTicksPerSecond) - kUnixEpochSeconds;
 }
 
 }  // namespace norvane

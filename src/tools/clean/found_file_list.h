@@ -26,7 +26,4 @@ std::string formatListLine(const ListedFile& listed);
 // is not such a line; a path must be absolute and name a file in a folder.
 bool parseListLine(std::string_view line, ListedFile& out, std::string& error);
 
-// Seconds since 1970-01-01 UTC of a file time (100 ns ticks since 1601-01-01 UTC).
-std::int64_t unixSeconds(std::uint64_t fileTime);
-
 }  // namespace norvane
