@@ -8,32 +8,11 @@
 #include "core/search/find_file.h"
 #include "core/shared/drive_helpers.h"
 #include "tools/clean/found_file_list.h"
+#include "tools/shared/block_output.h"
 
 namespace norvane {
 
 namespace {
-
-// Collects output in large blocks: one write per 64 KiB rather than per line.
-class Output {
- public:
-  explicit Output(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 4096); }
-  void append(const std::string& text) {
-    buffer_ += text;
-    if (buffer_.size() >= kBlock) flush();
-  }
-  bool flush() {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size())
-      failed_ = true;
-    buffer_.clear();
-    return !failed_;
-  }
-
- private:
-  static constexpr std::size_t kBlock = 64 * 1024;
-  std::FILE* out_;
-  std::string buffer_;
-  bool failed_ = false;
-};
 
 std::vector<std::string> folderColumn(const std::vector<FolderRow>& rows) {
   std::vector<std::string> folders;
@@ -63,7 +42,7 @@ std::vector<std::string> targetFolders(const CleanTarget& target, const Platform
 
 int runCleanScan(const std::vector<CleanTarget>& targets, const CleaningSettings& settings,
                  const Platform& platform, const ReadAheadOptions& readAhead, std::FILE* out) {
-  Output output(out);
+  BlockOutput output(out);
   FindFile search;
   search.SetPackageDatabase(platform.packageDatabase);
   search.SetReadAhead(readAhead);

@@ -8,31 +8,7 @@
 
 #include "core/search/find_file.h"
 #include "tools/find/find_options.h"
-
-namespace {
-
-// Collects output in large blocks: one write per 64 KiB rather than per line.
-class Output {
- public:
-  Output() { buffer_.reserve(kBlock + 4096); }
-  ~Output() { flush(); }
-  void line(const std::string& folder, const std::string& name) {
-    buffer_.append(folder);
-    buffer_.append(name);
-    buffer_.push_back('\n');
-    if (buffer_.size() >= kBlock) flush();
-  }
-  void flush() {
-    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
-    buffer_.clear();
-  }
-
- private:
-  static constexpr std::size_t kBlock = 64 * 1024;
-  std::string buffer_;
-};
-
-}  // namespace
+#include "tools/shared/block_output.h"
 
 int main(int argc, char** argv) {
   using namespace norvane;
@@ -51,7 +27,7 @@ int main(int argc, char** argv) {
   std::uint64_t folders = 0;
   std::uint64_t files = 0;
   std::uint64_t bytes = 0;
-  Output output;
+  BlockOutput output(stdout);
   FindFile search;
   search.SetCriteria(options.criteria);
   search.SetReadAhead(options.readAhead);
@@ -64,7 +40,7 @@ int main(int argc, char** argv) {
     };
   } else {
     search.OnFileMatch = [&](FindFile*, const std::string& folder, const SearchRecord& info) {
-      output.line(folder, info.Name);
+      output.append(folder, info.Name, "\n");
     };
   }
   try {
