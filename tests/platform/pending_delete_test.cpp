@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -13,9 +11,8 @@
 #include "platform/posix/pending_delete_runner.h"
 #include "platform/posix/posix_restart_delete.h"
 #include "platform/posix/trusted_copy.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
-
-extern char** environ;
 
 namespace norvane {
 namespace {
@@ -25,18 +22,6 @@ using test::TempDir;
 bool present(const std::string& path) {
   struct stat st;
   return lstat(path.c_str(), &st) == 0;
-}
-
-// Runs a program and gives its exit status, -1 when it did not end normally.
-int runProgram(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  pid_t pid;
-  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-  int status = 0;
-  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
 }
 
 PendingDeleteSetup userSetup(const TempDir& dir) {
@@ -201,7 +186,9 @@ TEST(PendingDeleteRunnerTest, HelperProgramCarriesOutAList) {
   ASSERT_EQ(0, list.append(junk));
   ASSERT_EQ(0, list.append(link));
 
-  EXPECT_EQ(0, runProgram({NORVANE_PENDING_DELETE_HELPER, "--list", listPath}));
+  const test::ProgramRun run =
+      test::runProgram(NORVANE_PENDING_DELETE_HELPER, {"--list", listPath}, dir.path());
+  EXPECT_EQ(0, run.code) << run.err;
   EXPECT_FALSE(present(junk));
   EXPECT_FALSE(present(link));
   EXPECT_TRUE(present(sentinel));
@@ -408,9 +395,10 @@ TEST(RestartDeleteTest, HelperRemovesItsLauncherWhenDoneAndARegistrationRestores
     const std::string file = dir.writeFile("junk.tmp", "j");
     ASSERT_TRUE(restart.DeleteOnRestart(file));
     for (const std::string& f : c.launcherFiles) ASSERT_TRUE(present(f)) << f;
-    std::vector<std::string> run = {c.setup.helperPath, "--list", c.setup.listPath};
-    run.insert(run.end(), c.args.begin(), c.args.end());
-    EXPECT_EQ(0, runProgram(run));
+    std::vector<std::string> args = {"--list", c.setup.listPath};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const test::ProgramRun run = test::runProgram(c.setup.helperPath, args, dir.path());
+    EXPECT_EQ(0, run.code) << run.err;
     EXPECT_FALSE(present(file));
     for (const std::string& f : c.launcherFiles) EXPECT_FALSE(present(f)) << f;
 
