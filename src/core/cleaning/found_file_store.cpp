@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/shared/size_text.h"
+
 namespace norvane {
 
 namespace {
@@ -25,6 +27,10 @@ std::string_view foundFileStatusText(FoundFileStatus status) {
       break;
   }
   return {};
+}
+
+std::string cleaningDoneText(std::int64_t freedBytes) {
+  return "文件清理完成，共释放" + ConFileSize(freedBytes) + "磁盘空间。";
 }
 
 FoundFileStore::FoundFileStore() = default;

@@ -21,6 +21,10 @@ enum class FoundFileStatus : std::uint8_t { None, Missing, Deleted, RestartDelet
 // ("" for None).
 std::string_view foundFileStatusText(FoundFileStatus status);
 
+// The sentence that ends a deletion of found files: "文件清理完成，共释放<size>磁盘空间。",
+// the size as ConFileSize writes it.
+std::string cleaningDoneText(std::int64_t freedBytes);
+
 class FoundFileStore {
  public:
   FoundFileStore();

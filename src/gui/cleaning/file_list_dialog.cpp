@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "core/cleaning/found_file_deletion.h"
-#include "core/shared/size_text.h"
+#include "core/cleaning/found_file_store.h"
 #include "core/shared/time_slice.h"
 #include "gui/cleaning/found_file_model.h"
 #include "gui/widgets/action_label.h"
@@ -171,8 +171,7 @@ void FileListDialog::deleteFiles(bool all) {
   model_->publishPending();
   deletionProgress->hide();
 
-  const QString freed = QString::fromStdString(ConFileSize(freedBytes));
-  prompts_->messageBox(this, QStringLiteral("文件清理完成，共释放%1磁盘空间。").arg(freed),
+  prompts_->messageBox(this, QString::fromStdString(cleaningDoneText(freedBytes)),
                        QStringLiteral("提示"), PromptIcon::Information, PromptButtons::Ok);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/cleaning/found_file_deletion.h"
+#include "core/cleaning/found_file_store.h"
 #include "core/shared/size_text.h"
 #include "core/shared/tab_field.h"
 
@@ -32,11 +33,10 @@ int runCleanDelete(const std::vector<ListedFile>& files, const CleaningSettings&
     std::fprintf(out, "%s\t%s\n", std::string(foundFileStatusText(deletion.status)).c_str(),
                  escapeTabField(listed.file.path()).c_str());
   }
-  const std::string size = ConFileSize(freed);
   if (dryRun)
-    std::fprintf(out, "试运行，未删除任何文件：可释放%s磁盘空间。\n", size.c_str());
+    std::fprintf(out, "试运行，未删除任何文件：可释放%s磁盘空间。\n", ConFileSize(freed).c_str());
   else
-    std::fprintf(out, "文件清理完成，共释放%s磁盘空间。\n", size.c_str());
+    std::fprintf(out, "%s\n", cleaningDoneText(freed).c_str());
   if (std::fflush(out) != 0) return 1;
   return allGone ? 0 : 1;
 }
