@@ -99,6 +99,23 @@ int ensureLink(const std::string& linkPath, const std::string& target) {
   return 0;
 }
 
+// Where the launcher's files lie; install and remove must agree on them.
+std::string unitPath(const PendingDeleteSetup& setup) {
+  return setup.systemdUnitDir + "/" + kPendingDeleteUnitName;
+}
+
+std::string wantsFolder(const PendingDeleteSetup& setup) {
+  return setup.systemdUnitDir + "/multi-user.target.wants";
+}
+
+std::string wantsLinkPath(const PendingDeleteSetup& setup) {
+  return wantsFolder(setup) + "/" + kPendingDeleteUnitName;
+}
+
+std::string autostartEntryPath(const PendingDeleteSetup& setup) {
+  return setup.autostartDir + "/" + kPendingDeleteAutostartName;
+}
+
 }  // namespace
 
 PendingDeleteSetup defaultPendingDeleteSetup() {
@@ -176,16 +193,13 @@ int installPendingDeleteLauncher(const PendingDeleteSetup& setup) {
   if (::access(setup.helperPath.c_str(), X_OK) != 0) return errno;
   if (setup.launch == PendingDeleteSetup::Launch::SystemdUnit) {
     if (setup.systemdUnitDir.empty() || systemdExecLine(setup).empty()) return EINVAL;
-    const std::string unitPath = setup.systemdUnitDir + "/" + kPendingDeleteUnitName;
-    const std::string wantsDir = setup.systemdUnitDir + "/multi-user.target.wants";
-    if (int err = makeFolders(wantsDir, 0755)) return err;
-    if (int err = writeIfChanged(unitPath, systemdUnitText(setup))) return err;
-    return ensureLink(wantsDir + "/" + kPendingDeleteUnitName, unitPath);
+    if (int err = makeFolders(wantsFolder(setup), 0755)) return err;
+    if (int err = writeIfChanged(unitPath(setup), systemdUnitText(setup))) return err;
+    return ensureLink(wantsLinkPath(setup), unitPath(setup));
   }
   if (setup.autostartDir.empty() || desktopExecLine(setup).empty()) return EINVAL;
   if (int err = makeFolders(setup.autostartDir, 0700)) return err;
-  return writeIfChanged(setup.autostartDir + "/" + kPendingDeleteAutostartName,
-                        autostartEntryText(setup));
+  return writeIfChanged(autostartEntryPath(setup), autostartEntryText(setup));
 }
 
 int removePendingDeleteLauncher(const PendingDeleteSetup& setup) {
@@ -195,14 +209,11 @@ int removePendingDeleteLauncher(const PendingDeleteSetup& setup) {
   if (setup.launch == PendingDeleteSetup::Launch::SystemdUnit) {
     if (setup.systemdUnitDir.empty()) return EINVAL;
     // The enabling link first: a unit left without it never runs.
-    const std::string unitPath = setup.systemdUnitDir + "/" + kPendingDeleteUnitName;
-    if (int err =
-            remove(setup.systemdUnitDir + "/multi-user.target.wants/" + kPendingDeleteUnitName))
-      return err;
-    return remove(unitPath);
+    if (int err = remove(wantsLinkPath(setup))) return err;
+    return remove(unitPath(setup));
   }
   if (setup.autostartDir.empty()) return EINVAL;
-  return remove(setup.autostartDir + "/" + kPendingDeleteAutostartName);
+  return remove(autostartEntryPath(setup));
 }
 
 }  // namespace norvane
