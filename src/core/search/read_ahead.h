@@ -91,6 +91,8 @@ class ReadAhead {
   Result readFolderOf(Job& job);
   // Keeps `contents`' buffers for a later read, if there is room; leaves it empty.
   void keepSpare(FolderContents& contents);
+  // Hands the contents of `node`, which is Ready, to the walk in `contents`.
+  void takeReady(Node* node, FolderContents& contents);
   // Counts a read towards the choice of how many threads read.
   void noteRead(bool waited);
   void finish(const Job& job, Result& result);
