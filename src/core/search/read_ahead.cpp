@@ -106,11 +106,6 @@ ReadAhead::~ReadAhead() {
   if (root_) drop(std::move(root_));
 }
 
-ReadAhead::Figures ReadAhead::figures() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return figures_;
-}
-
 ReadAhead::Node* ReadAhead::beginTarget(const TargetFolder& target,
                                         std::shared_ptr<Directory> root) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -214,7 +209,6 @@ void ReadAhead::takeReady(Node* node, FolderContents& contents) {
   contents.swap(node->contents);
   keepSpare(node->contents);
   node->state = Node::State::Taken;
-  ++figures_.foldersTaken;
   releaseWhenDone(node);
   recount(node);
   wakeWorker();
@@ -267,7 +261,6 @@ void ReadAhead::settle(std::unique_lock<std::mutex>& lock, Node* node) {
   for (;;) {
     if (node->state == Node::State::Queued) {
       // Nobody has begun: read it here rather than wait.
-      ++figures_.readByWalk;
       readHere(lock, node);
       continue;
     }
@@ -392,7 +385,6 @@ void ReadAhead::noteRead(bool waited) {
   if (wide == wide_) return;
   wide_ = wide;
   if (wide) {
-    ++figures_.widenings;
     reserve_.notify_all();
   } else {
     work_.notify_all();  // the threads beyond the quiet ones that wait here go back to reserve
@@ -440,7 +432,6 @@ void ReadAhead::finish(const Job& job, Result& result) {
     node->openResult = result.opened;
     return;
   }
-  ++figures_.foldersRead;
   node->contents.swap(result.contents);
   if (!node->handle) holdHandle(node, std::move(result.folder));
   node->state = Node::State::Ready;
@@ -523,7 +514,6 @@ void ReadAhead::addActive(Node* from, int delta) {
 void ReadAhead::holdHandle(Node* node, std::shared_ptr<Directory> folder) {
   node->handle = std::move(folder);
   ++openFolders_;
-  figures_.peakOpenFolders = std::max(figures_.peakOpenFolders, openFolders_);
 }
 
 void ReadAhead::releaseHandle(Node* node) {
@@ -557,7 +547,6 @@ void ReadAhead::recount(Node* node) {
 
 void ReadAhead::noteBytes(std::ptrdiff_t delta) {
   bytes_ = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(bytes_) + delta);
-  figures_.peakBytes = std::max(figures_.peakBytes, bytes_);
 }
 
 }  // namespace norvane
