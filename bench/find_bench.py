@@ -97,12 +97,13 @@ def tree_ready(root):
     return bench_tree.ready(root, TREE_VERSION)
 
 
-def built_programs(build, *names):
-    """Absolute paths of the named programs in the build folder; stops when one is missing."""
+def built_programs(build, *names, option="--build"):
+    """Absolute paths of the named programs in the build folder; stops when one is missing,
+    pointing to `option`, the script's option that names another."""
     paths = [os.path.abspath(os.path.join(build, name)) for name in names]
     for program in paths:
         if not os.access(program, os.X_OK):
-            sys.exit(f"no {program}: build the project first or pass --build")
+            sys.exit(f"no {program}: build the project first or pass {option}")
     return paths
 
 
@@ -190,9 +191,8 @@ def main():
     args = parser.parse_args()
     if args.runs < 5:
         sys.exit("--runs must be at least 5")
-    ours_bin = os.path.abspath(args.find_binary)
-    if not os.access(ours_bin, os.X_OK):
-        sys.exit(f"no norvane-find at {ours_bin}: build the project first or pass --find-binary")
+    (ours_bin,) = built_programs(os.path.dirname(args.find_binary),
+                                 os.path.basename(args.find_binary), option="--find-binary")
     root = ensure_tree(args.tree, args.rebuild)
     print(f"tree: {root}; {os.cpu_count()} cores; median of {args.runs} warm runs each\n")
 

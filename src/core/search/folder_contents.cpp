@@ -3,7 +3,6 @@
 namespace norvane {
 
 void FolderContents::clear() {
-  identity = FileIdentity{};
   listing.clear();
   records.clear();
   recordState.clear();
@@ -11,7 +10,6 @@ void FolderContents::clear() {
 }
 
 void FolderContents::swap(FolderContents& other) noexcept {
-  std::swap(identity, other.identity);
   listing.swap(other.listing);
   records.swap(other.records);
   recordState.swap(other.recordState);
@@ -34,7 +32,6 @@ std::vector<std::uint32_t> readFolder(Directory& directory, const TargetFolder& 
                                       FolderNeeds needs, const std::atomic<bool>& stop,
                                       FolderContents& out) {
   std::vector<std::uint32_t> subfolders;
-  out.identity = directory.identity();
   // What could be read stays usable: a folder that fails half-way still gives its entries.
   directory.list(out.listing);
   const std::size_t count = out.listing.size();

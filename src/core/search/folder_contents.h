@@ -15,7 +15,6 @@ constexpr std::uint8_t kPresent = 1;
 constexpr std::uint8_t kGone = 2;
 
 struct FolderContents {
-  FileIdentity identity;  // the folder that was listed
   DirectoryListing listing;
   std::vector<FileRecord> records;
   std::vector<std::uint8_t> recordState;  // kNotLookedUp, kPresent or kGone per entry

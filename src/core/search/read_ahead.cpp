@@ -37,6 +37,14 @@ struct ReadAhead::Node : std::enable_shared_from_this<Node> {
   std::size_t firstActive = 0;    // children before it have nothing left to read
   std::size_t unopened = 0;       // Queued children (they need `handle`)
   std::uint32_t active = 0;       // Queued or Reading nodes in this subtree, itself included
+
+  // Children with nothing left to read never get anything again: skips them for good.
+  void skipFinishedChildren() {
+    while (firstActive < children.size() &&
+           (!children[firstActive] || children[firstActive]->active == 0)) {
+      ++firstActive;
+    }
+  }
 };
 
 struct ReadAhead::Job {
@@ -96,11 +104,6 @@ ReadAhead::~ReadAhead() {
   for (std::thread& thread : threads_) thread.join();
   std::lock_guard<std::mutex> lock(mutex_);
   if (root_) drop(std::move(root_));
-}
-
-ReadAhead::Figures ReadAhead::figures() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return figures_;
 }
 
 ReadAhead::Node* ReadAhead::beginTarget(const TargetFolder& target,
@@ -165,13 +168,7 @@ ReadAhead::Opened ReadAhead::open(Node* node, Directory* parent, const char* nam
         opened.result = OpenResult::Opened;
         opened.folder = node->handle;
         opened.listed = true;
-        contents.swap(node->contents);
-        keepSpare(node->contents);
-        node->state = Node::State::Taken;
-        ++figures_.foldersTaken;
-        releaseWhenDone(node);
-        recount(node);
-        wakeWorker();
+        takeReady(node, contents);
         return opened;
       case Node::State::Unopened:
         node->state = Node::State::Taken;
@@ -200,16 +197,21 @@ bool ReadAhead::take(Node* node, FolderContents& contents) {
   std::unique_lock<std::mutex> lock(mutex_);
   settle(lock, node);
   if (node->state == Node::State::Reading) return false;  // stopped
-  const bool ready = node->state == Node::State::Ready;
-  node->state = Node::State::Taken;
-  if (!ready) return false;
+  if (node->state != Node::State::Ready) {
+    node->state = Node::State::Taken;
+    return false;
+  }
+  takeReady(node, contents);
+  return true;
+}
+
+void ReadAhead::takeReady(Node* node, FolderContents& contents) {
   contents.swap(node->contents);
   keepSpare(node->contents);
-  ++figures_.foldersTaken;
+  node->state = Node::State::Taken;
   releaseWhenDone(node);
   recount(node);
   wakeWorker();
-  return true;
 }
 
 void ReadAhead::adopt(Node* node, std::shared_ptr<Directory> folder,
@@ -259,7 +261,6 @@ void ReadAhead::settle(std::unique_lock<std::mutex>& lock, Node* node) {
   for (;;) {
     if (node->state == Node::State::Queued) {
       // Nobody has begun: read it here rather than wait.
-      ++figures_.readByWalk;
       readHere(lock, node);
       continue;
     }
@@ -296,12 +297,10 @@ ReadAhead::Node* ReadAhead::pick() {
   for (Node* level = current_; level; level = level->parent) {
     if (level->active == 0) continue;
     level->firstActive = std::max(level->firstActive, level->nextChild);
+    level->skipFinishedChildren();
     for (std::size_t k = level->firstActive; k < level->children.size(); ++k) {
       Node* child = level->children[k].get();
-      if (!child || child->active == 0) {
-        if (k == level->firstActive) ++level->firstActive;
-        continue;
-      }
+      if (!child || child->active == 0) continue;
       if (Node* found = firstQueuedBelow(child)) return found;
     }
   }
@@ -317,11 +316,7 @@ ReadAhead::Node* ReadAhead::firstQueuedBelow(Node* top) {
     Step& step = scratch_.back();
     Node* node = step.node;
     auto& children = node->children;
-    // Children with nothing left to read never get anything again: skip them for good.
-    while (node->firstActive < children.size() &&
-           (!children[node->firstActive] || children[node->firstActive]->active == 0)) {
-      ++node->firstActive;
-    }
+    node->skipFinishedChildren();
     step.next = std::max(step.next, node->firstActive);
     Node* next = nullptr;
     while (step.next < children.size()) {
@@ -390,7 +385,6 @@ void ReadAhead::noteRead(bool waited) {
   if (wide == wide_) return;
   wide_ = wide;
   if (wide) {
-    ++figures_.widenings;
     reserve_.notify_all();
   } else {
     work_.notify_all();  // the threads beyond the quiet ones that wait here go back to reserve
@@ -438,7 +432,6 @@ void ReadAhead::finish(const Job& job, Result& result) {
     node->openResult = result.opened;
     return;
   }
-  ++figures_.foldersRead;
   node->contents.swap(result.contents);
   if (!node->handle) holdHandle(node, std::move(result.folder));
   node->state = Node::State::Ready;
@@ -521,7 +514,6 @@ void ReadAhead::addActive(Node* from, int delta) {
 void ReadAhead::holdHandle(Node* node, std::shared_ptr<Directory> folder) {
   node->handle = std::move(folder);
   ++openFolders_;
-  figures_.peakOpenFolders = std::max(figures_.peakOpenFolders, openFolders_);
 }
 
 void ReadAhead::releaseHandle(Node* node) {
@@ -555,7 +547,6 @@ void ReadAhead::recount(Node* node) {
 
 void ReadAhead::noteBytes(std::ptrdiff_t delta) {
   bytes_ = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(bytes_) + delta);
-  figures_.peakBytes = std::max(figures_.peakBytes, bytes_);
 }
 
 }  // namespace norvane

@@ -65,16 +65,6 @@ class ReadAhead {
   // The walk is done with `node`'s folder.
   void leave(Node* node);
 
-  struct Figures {
-    std::size_t foldersRead = 0;      // read ahead, by the threads or by the walk
-    std::size_t foldersTaken = 0;     // contents read ahead that the walk took
-    std::size_t readByWalk = 0;       // reads the walk made itself because nobody had begun
-    std::size_t peakBytes = 0;        // most bytes held ahead of the walk
-    std::size_t peakOpenFolders = 0;  // most folders held open by the read-ahead
-    std::size_t widenings = 0;        // times all threads were set to read, reads waiting
-  };
-  Figures figures() const;
-
  private:
   struct Job;
   struct Result;
@@ -91,6 +81,8 @@ class ReadAhead {
   Result readFolderOf(Job& job);
   // Keeps `contents`' buffers for a later read, if there is room; leaves it empty.
   void keepSpare(FolderContents& contents);
+  // Hands the contents of `node`, which is Ready, to the walk in `contents`.
+  void takeReady(Node* node, FolderContents& contents);
   // Counts a read towards the choice of how many threads read.
   void noteRead(bool waited);
   void finish(const Job& job, Result& result);
@@ -112,7 +104,7 @@ class ReadAhead {
   bool closing_ = false;
   const TargetFolder* target_ = nullptr;
 
-  mutable std::mutex mutex_;
+  std::mutex mutex_;
   std::condition_variable work_;     // threads wait for a folder to read
   std::condition_variable reserve_;  // threads beyond the quiet ones wait for reads to wait
   std::condition_variable read_;  // the walk waits for a read in progress
@@ -129,7 +121,6 @@ class ReadAhead {
   std::size_t jobsStarted_ = 0;
   std::vector<FolderContents> spares_;
   bool walkWaiting_ = false;
-  Figures figures_;
   struct Step {
     Node* node;
     std::size_t next;

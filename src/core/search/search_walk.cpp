@@ -144,7 +144,7 @@ void SearchWalk::enterFolder(const TargetFolder& target) {
   const bool subfolders = (ignore == fiNone || ignore == fiJustThis) && levelNeeds.subfolders;
   if (!frame.directory || (!files && !subfolders) || owner_.aborted_) return;
 
-  readFolder(subfolders);
+  readFolder(target, subfolders);
   const FolderContents& contents = frame.contents;
   const std::size_t count = contents.listing.size();
   frame.nextEntry = 0;
@@ -173,28 +173,22 @@ void SearchWalk::enterFolder(const TargetFolder& target) {
   frame.walkSubfolders = subfolders && !owner_.aborted_;
 }
 
-void SearchWalk::readFolder(bool subfolders) {
+void SearchWalk::readFolder(const TargetFolder& target, bool subfolders) {
   Frame& frame = frames_[depth_ - 1];
   if (readAhead_ && !frame.listed) frame.listed = readAhead_->take(frame.ahead, frame.contents);
   if (frame.listed) {
     if (!subfolders) readAhead_->dropBelow(frame.ahead);
     return;
   }
-  FolderContents& contents = frame.contents;
-  // What could be read stays usable: a folder that fails half-way still gives its entries.
-  frame.directory->list(contents.listing);
-  const std::size_t count = contents.listing.size();
-  contents.records.resize(count);
-  contents.recordState.assign(count, kNotLookedUp);
-  contents.candidates.clear();
-  if (!readAhead_ || !subfolders || owner_.aborted_) return;
-  // Read ahead below this folder from here on. The sub-folders are told apart with the very
-  // look-ups the walk makes for them anyway.
-  std::vector<std::uint32_t> below;
-  for (std::size_t i = 0; i < count; ++i) {
-    if (contents.isFolder(frame.directory.get(), i)) below.push_back(static_cast<std::uint32_t>(i));
-  }
-  readAhead_->adopt(frame.ahead, frame.directory, contents.listing, below);
+  // The files are looked up later, mask by mask, in the walk's own order. With read-ahead the
+  // sub-folders are told apart here, with the very look-ups the walk makes for them anyway.
+  FolderNeeds needs;
+  needs.subfolders = readAhead_ && subfolders;
+  const std::vector<std::uint32_t> below =
+      norvane::readFolder(*frame.directory, target, needs, owner_.aborted_, frame.contents);
+  // Read ahead below this folder from here on; sub-folders cut short by an abort are not.
+  if (!needs.subfolders || owner_.aborted_) return;
+  readAhead_->adopt(frame.ahead, frame.directory, frame.contents.listing, below);
 }
 
 bool SearchWalk::lookUp(Frame& frame, std::size_t entry) {

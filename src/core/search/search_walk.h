@@ -58,7 +58,7 @@ class SearchWalk {
   void enterFolder(const TargetFolder& target);
   // Lists the folder on top of the stack unless its contents were read ahead; `subfolders`:
   // its sub-folders are walked next.
-  void readFolder(bool subfolders);
+  void readFolder(const TargetFolder& target, bool subfolders);
   bool lookUp(Frame& frame, std::size_t entry);
   // The acceptance test of the entry in record_, which it marks as a system file when it is a
   // package's regular file and that matters.
