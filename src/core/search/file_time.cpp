@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::int64_t kTicksPerSecond = 10000000;
 constexpr std::int64_t kEpochDifference = 11644473600;  // seconds from 1601 to 1970
-constexpr std::int64_t kDaysTo1970 = 25569;             // days from 1899-12-30 to 1970-01-01
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
   std::int64_t q = a / b;
@@ -41,7 +40,7 @@ DateTime FileTimeToLocalDateTime(FileTime time) {
   std::int64_t ms = localMilliseconds(time);
   std::int64_t days = floorDiv(ms, 86400000);
   double fraction = static_cast<double>(ms - days * 86400000) / 86400000.0;
-  double whole = static_cast<double>(days + kDaysTo1970);
+  double whole = static_cast<double>(days + kDaysFrom1899To1970);
   // Before 1899-12-30 the time of day counts away from zero, as date-times encode it.
   return whole >= 0 ? whole + fraction : whole - fraction;
 }

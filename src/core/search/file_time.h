@@ -6,6 +6,9 @@
 
 namespace norvane {
 
+// Days from 1899-12-30, day 0 of a date-time, to 1970-01-01.
+inline constexpr std::int64_t kDaysFrom1899To1970 = 25569;
+
 // Local date-time of a UTC file time, to the millisecond.
 DateTime FileTimeToLocalDateTime(FileTime time);
 

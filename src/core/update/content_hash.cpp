@@ -10,15 +10,11 @@ namespace norvane {
 
 namespace {
 
-std::string toHex(const unsigned char* bytes, std::size_t count) {
-  static const char digits[] = "0123456789abcdef";
-  std::string hex;
-  hex.reserve(count * 2);
-  for (std::size_t i = 0; i < count; ++i) {
-    hex.push_back(digits[bytes[i] >> 4]);
-    hex.push_back(digits[bytes[i] & 0x0F]);
-  }
-  return hex;
+// Lower-case hex, as the addresses' "#sha256=" fragments are compared after lower-casing.
+std::string hexOfDigest(const unsigned char (&digest)[crypto_hash_sha256_BYTES]) {
+  char hex[crypto_hash_sha256_BYTES * 2 + 1];
+  sodium_bin2hex(hex, sizeof hex, digest, sizeof digest);
+  return std::string(hex, crypto_hash_sha256_BYTES * 2);
 }
 
 }  // namespace
@@ -60,13 +56,13 @@ std::optional<std::string> sha256OfFile(const std::string& path) {
   if (in.bad()) return std::nullopt;
   unsigned char digest[crypto_hash_sha256_BYTES];
   crypto_hash_sha256_final(&state, digest);
-  return toHex(digest, sizeof digest);
+  return hexOfDigest(digest);
 }
 
 std::string sha256OfText(std::string_view text) {
   unsigned char digest[crypto_hash_sha256_BYTES];
   crypto_hash_sha256(digest, reinterpret_cast<const unsigned char*>(text.data()), text.size());
-  return toHex(digest, sizeof digest);
+  return hexOfDigest(digest);
 }
 
 }  // namespace norvane

@@ -1,18 +1,15 @@
 #include "core/update/download_info.h"
 
 #include "core/shared/ini_file.h"
+#include "core/update/key_value_line.h"
 #include "core/update/version_date.h"
 
 namespace norvane {
 
-std::string entryName(const std::string& line) {
-  const auto equals = line.find('=');
-  return equals == std::string::npos ? line : line.substr(0, equals);
-}
+std::string entryName(const std::string& line) { return std::string(splitKeyValueLine(line).key); }
 
 std::string entryAddress(const std::string& line) {
-  const auto equals = line.find('=');
-  return equals == std::string::npos ? std::string() : line.substr(equals + 1);
+  return std::string(splitKeyValueLine(line).value);
 }
 
 DownloadInfo DownloadInfo::fromFile(const std::string& path) {

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/update/key_value_line.h"
 #include "core/update/update_files.h"
 
 namespace norvane {
 
 JournalLine splitJournalLine(std::string_view line) {
-  const auto equals = line.find('=');
-  if (equals == std::string_view::npos) return {std::string(line), {}};
-  return {std::string(line.substr(0, equals)), std::string(line.substr(equals + 1))};
+  const KeyValueLine parts = splitKeyValueLine(line);
+  return {std::string(parts.key), std::string(parts.value)};
 }
 
 std::string serializeJournal(const std::vector<std::string>& lines) {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/update/path_folder.h"
 #include "core/update/update_files.h"
 
 namespace norvane {
@@ -9,11 +10,6 @@ namespace norvane {
 namespace {
 
 constexpr std::size_t kMaxMarkerBytes = 16 << 20;
-
-std::string folderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 // The destinations of the "0=" lines, in file order.
 std::vector<std::string> destinations(const std::vector<std::string>& lines) {

@@ -4,6 +4,7 @@
 
 #include "core/update/content_hash.h"
 #include "core/update/journal.h"
+#include "core/update/path_folder.h"
 #include "core/update/path_tokens.h"
 #include "core/update/pending_update.h"
 #include "core/update/remote_size.h"
@@ -14,11 +15,6 @@
 namespace norvane {
 
 namespace {
-
-std::string folderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 // An ELF program or a script with a "#!" line.
 bool looksExecutable(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/search/file_time.h"
 #include "platform/local_time.h"
 
 namespace norvane {
@@ -19,8 +20,6 @@ std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
   const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
   return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
-
-constexpr std::int64_t kDaysFrom1899To1970 = 25569;
 
 bool isLeap(std::int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
@@ -96,6 +95,8 @@ std::optional<double> parseVersionDate(std::string_view text) {
   return static_cast<double>(days) + fraction;
 }
 
+// One division rather than FileTimeToLocalDateTime's whole days plus fraction: the two can
+// differ in the last bit, and the running version is compared exactly.
 double localNowAsDateTime() {
   using namespace std::chrono;
   const std::int64_t millis =

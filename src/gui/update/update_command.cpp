@@ -1,6 +1,7 @@
 #include "gui/update/update_command.h"
 
 #include "core/update/embedded_upgrader.h"
+#include "core/update/path_folder.h"
 #include "core/update/pending_update.h"
 #include "core/update/update_address.h"
 #include "core/update/upgrader.h"
@@ -30,7 +31,7 @@ void finishPendingUpdateAtStart() {
     PosixProcessControl processes;
     const std::string exe = processes.currentExecutable();
     if (exe.empty()) return;
-    finishPendingUpdate(exe.substr(0, exe.find_last_of('/') + 1), files, processes);
+    finishPendingUpdate(folderOf(exe), files, processes);
   } catch (...) {
     // Start-up goes on; the next start tries again.
   }

@@ -124,11 +124,13 @@ void UpdateWindow::showEvent(QShowEvent* event) {
 
 void UpdateWindow::checkAndRun() {
   checkTimer_->stop();
-  if (upgrader_.checkUpdate()) {
+  // The run takes the information just checked instead of fetching and verifying it again.
+  DownloadInfo info;
+  if (upgrader_.checkUpdate(&info)) {
     pages_->setCurrentIndex(DownloadPage);
     running_ = true;
     try {
-      upgrader_.execute();
+      upgrader_.execute(&info);
     } catch (...) {
       // The run reports nothing itself; the page keeps what it last showed.
     }

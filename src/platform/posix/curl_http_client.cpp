@@ -10,6 +10,9 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <string_view>
+
+#include "platform/posix/descriptor_io.h"
 
 namespace norvane {
 
@@ -104,17 +107,9 @@ struct Transfer {
 size_t onBody(char* data, size_t size, size_t count, void* user) {
   auto* transfer = static_cast<Transfer*>(user);
   const size_t total = size * count;
-  size_t written = 0;
-  while (written < total) {
-    const ssize_t n = ::write(transfer->fd, data + written, total - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      transfer->writeError = errno;
-      return 0;  // curl ends the transfer with a write error
-    }
-    written += static_cast<size_t>(n);
-  }
-  return total;
+  transfer->writeError = writeAll(transfer->fd, std::string_view(data, total));
+  // A short count makes curl end the transfer with a write error.
+  return transfer->writeError == 0 ? total : 0;
 }
 
 int onProgress(void* user, curl_off_t total, curl_off_t done, curl_off_t, curl_off_t) {

@@ -9,28 +9,11 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/posix/descriptor_io.h"
+
 namespace norvane {
 
 namespace {
-
-struct FdCloser {
-  int fd;
-  ~FdCloser() {
-    if (fd >= 0) ::close(fd);
-  }
-};
-
-int writeAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    data.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return 0;
-}
 
 std::string folderOf(const std::string& path) {
   auto slash = path.rfind('/');
@@ -50,11 +33,11 @@ std::string writeTarget(const std::string& path) {
 }
 
 int rewriteInPlace(const std::string& path, std::string_view content) {
-  FdCloser f{::open(path.c_str(), O_WRONLY | O_CLOEXEC)};
-  if (f.fd < 0) return errno;
-  if (int err = writeAll(f.fd, content)) return err;
-  if (::ftruncate(f.fd, static_cast<off_t>(content.size())) != 0) return errno;
-  if (::fsync(f.fd) != 0) return errno;
+  UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+  if (fd.get() < 0) return errno;
+  if (int err = writeAll(fd.get(), content)) return err;
+  if (::ftruncate(fd.get(), static_cast<off_t>(content.size())) != 0) return errno;
+  if (::fsync(fd.get()) != 0) return errno;
   return 0;
 }
 
@@ -62,29 +45,17 @@ int rewriteInPlace(const std::string& path, std::string_view content) {
 
 ReadFileStatus readWholeFile(const std::string& path, std::string& out, std::size_t maxBytes) {
   out.clear();
-  FdCloser f{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  if (f.fd < 0) return errno == ENOENT ? ReadFileStatus::NotFound : ReadFileStatus::Failed;
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return errno == ENOENT ? ReadFileStatus::NotFound : ReadFileStatus::Failed;
   struct stat st;
-  if (::fstat(f.fd, &st) != 0) return ReadFileStatus::Failed;
+  if (::fstat(fd.get(), &st) != 0) return ReadFileStatus::Failed;
   if (S_ISDIR(st.st_mode)) return ReadFileStatus::Failed;
   if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > maxBytes)
     return ReadFileStatus::TooLarge;
-  char buffer[65536];
-  for (;;) {
-    ssize_t n = ::read(f.fd, buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      out.clear();
-      return ReadFileStatus::Failed;
-    }
-    if (n == 0) break;
-    if (out.size() + static_cast<std::size_t>(n) > maxBytes) {
-      out.clear();
-      return ReadFileStatus::TooLarge;
-    }
-    out.append(buffer, static_cast<std::size_t>(n));
-  }
-  return ReadFileStatus::Ok;
+  const int err = readAll(fd.get(), out, maxBytes);
+  if (err == 0) return ReadFileStatus::Ok;
+  out.clear();
+  return err == EFBIG ? ReadFileStatus::TooLarge : ReadFileStatus::Failed;
 }
 
 int writeWholeFile(const std::string& path, std::string_view content) {
@@ -103,7 +74,7 @@ int writeWholeFile(const std::string& path, std::string_view content) {
     if (existed && (err == EACCES || err == EPERM)) return rewriteInPlace(target, content);
     return err;
   }
-  FdCloser f{fd};
+  UniqueFd owned(fd);
   mode_t mode;
   if (existed) {
     mode = old.st_mode & 07777;
@@ -121,8 +92,8 @@ int writeWholeFile(const std::string& path, std::string_view content) {
     return err;
   }
   // Make the rename itself durable.
-  FdCloser dir{::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-  if (dir.fd >= 0) ::fsync(dir.fd);
+  UniqueFd folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.get() >= 0) ::fsync(folder.get());
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/file_content.h"
+#include "platform/posix/descriptor_io.h"
 
 namespace norvane {
 
@@ -65,19 +66,6 @@ class ListLock {
   int fd_ = -1;
   int error_ = 0;
 };
-
-int writeAll(int fd, const std::string& data) {
-  std::size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return 0;
-}
 
 // Cuts a torn last line (a writer that died mid-write) so the next line doesn't join it.
 int dropTornTail(int fd) {

@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/posix/process_paths.h"
+
 namespace norvane {
 
 namespace {
@@ -401,14 +403,7 @@ std::unique_ptr<ReadableFile> PosixDirectoryReader::openFile(const std::string& 
   return file;
 }
 
-std::string PosixDirectoryReader::currentDirectory() {
-  std::vector<char> buf(PATH_MAX);
-  for (;;) {
-    if (getcwd(buf.data(), buf.size())) return std::string(buf.data());
-    if (errno != ERANGE) return std::string();
-    buf.resize(buf.size() * 2);
-  }
-}
+std::string PosixDirectoryReader::currentDirectory() { return workingFolder(); }
 
 std::string PosixDirectoryReader::realFolderPath(const std::string& path) {
   std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);

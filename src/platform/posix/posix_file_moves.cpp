@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/posix/descriptor_io.h"
+
 namespace norvane {
 
 namespace {
@@ -16,11 +18,9 @@ namespace {
 int errorOf(int result) { return result == 0 ? 0 : (errno != 0 ? errno : EIO); }
 
 int syncPath(const std::string& path, int flags) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
-  if (fd < 0) return errno;
-  const int rc = ::fsync(fd) == 0 ? 0 : errno;
-  ::close(fd);
-  return rc;
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags));
+  if (fd.get() < 0) return errno;
+  return ::fsync(fd.get()) == 0 ? 0 : errno;
 }
 
 }  // namespace
@@ -71,23 +71,14 @@ int PosixFileMoves::syncFile(const std::string& path) { return syncPath(path, O_
 int PosixFileMoves::syncFolder(const std::string& path) { return syncPath(path, O_DIRECTORY); }
 
 int PosixFileMoves::createFile(const std::string& path, std::string_view content, unsigned mode) {
-  const int fd =
-      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 07777);
-  if (fd < 0) return errno;
-  int rc = 0;
-  std::size_t written = 0;
-  while (rc == 0 && written < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-    if (n < 0) {
-      if (errno != EINTR) rc = errno;
-    } else {
-      written += static_cast<std::size_t>(n);
-    }
-  }
+  UniqueFd fd(
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode & 07777));
+  if (fd.get() < 0) return errno;
+  int rc = writeAll(fd.get(), content);
   // The umask must not take the execute bit of the companion program away.
-  if (rc == 0 && ::fchmod(fd, mode & 07777) != 0) rc = errno;
-  if (rc == 0 && ::fsync(fd) != 0) rc = errno;
-  if (::close(fd) != 0 && rc == 0) rc = errno;
+  if (rc == 0 && ::fchmod(fd.get(), mode & 07777) != 0) rc = errno;
+  if (rc == 0 && ::fsync(fd.get()) != 0) rc = errno;
+  if (const int closeError = fd.close(); closeError != 0 && rc == 0) rc = closeError;
   if (rc != 0) ::unlink(path.c_str());
   return rc;
 }
@@ -100,40 +91,23 @@ int PosixFileMoves::permissions(const std::string& path, unsigned& mode) {
 }
 
 int PosixFileMoves::setPermissions(const std::string& path, unsigned mode) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return errno;
-  const int rc = ::fchmod(fd, mode & 07777) == 0 ? 0 : errno;
-  ::close(fd);
-  return rc;
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  if (fd.get() < 0) return errno;
+  return ::fchmod(fd.get(), mode & 07777) == 0 ? 0 : errno;
 }
 
 int PosixFileMoves::readFile(const std::string& path, std::string& content, std::size_t maxBytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno;
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return errno;
   struct stat st;
-  int rc = 0;
-  if (::fstat(fd, &st) != 0) {
-    rc = errno;
-  } else if (!S_ISREG(st.st_mode)) {
-    rc = EISDIR;
-  } else if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
-    rc = EFBIG;
-  }
+  if (::fstat(fd.get(), &st) != 0) return errno;
+  if (!S_ISREG(st.st_mode)) return EISDIR;
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return EFBIG;
+  // `content` changes only when the whole file was read.
   std::string data;
-  std::vector<char> buffer(65536);
-  while (rc == 0) {
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    if (n < 0) {
-      if (errno != EINTR) rc = errno;
-      continue;
-    }
-    if (n == 0) break;
-    data.append(buffer.data(), static_cast<std::size_t>(n));
-    if (data.size() > maxBytes) rc = EFBIG;
-  }
-  ::close(fd);
-  if (rc == 0) content = std::move(data);
-  return rc;
+  if (const int rc = readAll(fd.get(), data, maxBytes)) return rc;
+  content = std::move(data);
+  return 0;
 }
 
 std::string PosixFileMoves::uniqueFileName(const std::string& folder) {

@@ -11,6 +11,7 @@
 #include <cerrno>
 
 #include "platform/errors.h"
+#include "platform/posix/clean_spawn.h"
 
 extern char** environ;
 
@@ -30,20 +31,6 @@ int openPidFd(pid_t pid) {
   return -1;
 #endif
 }
-
-// Owns the spawn settings for the duration of one start.
-struct SpawnSettings {
-  posix_spawnattr_t attributes;
-  posix_spawn_file_actions_t actions;
-  SpawnSettings() {
-    posix_spawnattr_init(&attributes);
-    posix_spawn_file_actions_init(&actions);
-  }
-  ~SpawnSettings() {
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
-  }
-};
 
 }  // namespace
 
@@ -103,16 +90,7 @@ std::unique_ptr<StartedProcess> PosixProcessLauncher::start(
   const int stopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   if (stopFd < 0) raiseLastOSError();
 
-  // The program starts clean: default signal handling, nothing blocked, and none of our
-  // descriptors beyond the standard three.
-  SpawnSettings s;
-  sigset_t none, all;
-  sigemptyset(&none);
-  sigfillset(&all);
-  posix_spawnattr_setsigmask(&s.attributes, &none);
-  posix_spawnattr_setsigdefault(&s.attributes, &all);
-  posix_spawnattr_setflags(&s.attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-  posix_spawn_file_actions_addclosefrom_np(&s.actions, 3);
+  CleanSpawn s;
 
   pid_t pid = 0;
   const int err = ::posix_spawnp(&pid, argv[0], &s.actions, &s.attributes, argv.data(), environ);

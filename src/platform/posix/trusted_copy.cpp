@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/posix/descriptor_io.h"
 #include "platform/posix/path_components.h"
 
 namespace norvane {
@@ -15,27 +16,6 @@ namespace {
 
 constexpr std::size_t kMaxProgramBytes = std::size_t{256} << 20;
 constexpr mode_t kProgramMode = 0755;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  ~Descriptor() { reset(); }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  void reset(int fd = -1) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-  int get() const { return fd_; }
-  int release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
 
 bool ownerIsTrusted(const struct stat& st, uid_t owner) {
   return st.st_uid == 0 || st.st_uid == owner;
@@ -61,36 +41,8 @@ int openOrMakeFolder(int parent, const std::string& name) {
   return fd;
 }
 
-int readAll(int fd, std::string& out, std::size_t limit) {
-  char buffer[64 * 1024];
-  out.clear();
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (n == 0) return 0;
-    out.append(buffer, static_cast<std::size_t>(n));
-    if (out.size() > limit) return EFBIG;
-  }
-}
-
-int writeAll(int fd, const std::string& data) {
-  std::size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return 0;
-}
-
 int readSource(const std::string& source, std::string& content) {
-  Descriptor fd(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  UniqueFd fd(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return errno;
   struct stat st;
   if (::fstat(fd.get(), &st) != 0) return errno;
@@ -101,7 +53,7 @@ int readSource(const std::string& source, std::string& content) {
 // The installed copy is already what it should be, and only its owner can change it.
 bool alreadyInstalled(int folder, const std::string& name, const std::string& content,
                       uid_t owner) {
-  Descriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+  UniqueFd fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) return false;
   struct stat st;
   if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || !ownerIsTrusted(st, owner) ||
@@ -123,13 +75,13 @@ int installTrustedCopy(const std::string& source, const std::string& target, uid
   const std::string name = parts.back();
   parts.pop_back();
 
-  Descriptor folder(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  UniqueFd folder(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.get() < 0) return errno;
   struct stat st;
   if (::fstat(folder.get(), &st) != 0) return errno;
   if (!folderIsTrusted(st, owner, !parts.empty())) return EPERM;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    Descriptor next(openOrMakeFolder(folder.get(), parts[i]));
+    UniqueFd next(openOrMakeFolder(folder.get(), parts[i]));
     if (next.get() < 0) return errno == ELOOP || errno == ENOTDIR ? EPERM : errno;
     if (::fstat(next.get(), &st) != 0) return errno;
     // The helper's own folder must be closed to others even when sticky.
@@ -144,7 +96,7 @@ int installTrustedCopy(const std::string& source, const std::string& target, uid
   // Written aside and renamed over the old copy: the boot never finds half a program.
   const std::string temporary = "." + name + ".new";
   if (::unlinkat(folder.get(), temporary.c_str(), 0) != 0 && errno != ENOENT) return errno;
-  Descriptor out(::openat(folder.get(), temporary.c_str(),
+  UniqueFd out(::openat(folder.get(), temporary.c_str(),
                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0700));
   if (out.get() < 0) return errno;
   int err = writeAll(out.get(), content);

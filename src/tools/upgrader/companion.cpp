@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/update/path_folder.h"
 #include "core/update/update_applier.h"
 
 namespace norvane {
@@ -45,7 +46,7 @@ int runCompanion(const std::vector<std::string>& args, FileMoves& files, Process
       self.size() > kDeleted.size() &&
       self.compare(self.size() - kDeleted.size(), kDeleted.size(), kDeleted) == 0;
   if (selfRemoved) self.resize(self.size() - kDeleted.size());
-  const std::string appDir = self.substr(0, self.find_last_of('/') + 1);
+  const std::string appDir = folderOf(self);
   UpdateApplier applier(files, appDir, hook);
   std::string exeName;
   try {
